@@ -1,0 +1,134 @@
+#include "platform/QtDesktop.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+QMessageBox::Icon iconOf(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Information:
+        return QMessageBox::Information;
+    case MessageKind::Confirmation:
+        return QMessageBox::Question;
+    case MessageKind::Plain:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::ButtonRole roleOf(MessageButton button)
+{
+    switch (button) {
+    case MessageButton::Ok:
+        return QMessageBox::AcceptRole;
+    case MessageButton::Yes:
+        return QMessageBox::YesRole;
+    case MessageButton::No:
+        return QMessageBox::NoRole;
+    case MessageButton::Cancel:
+        break;
+    }
+    return QMessageBox::RejectRole;
+}
+
+std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setNameFilters(qtNameFilters(request.filter));
+    const QStringList filters = dialog.nameFilters();
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(request.filterIndex - 1));
+    if (!request.initialDir.isEmpty())
+        dialog.setDirectory(request.initialDir);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // The system asks its own overwrite question where it wants one.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString chosen = dialog.selectedFiles().constFirst();
+        const QFileInfo info(chosen);
+        if (request.refuseReadOnly && info.exists() && !info.isWritable()) {
+            QMessageBox::warning(&dialog, messageTitle(MessageKind::Warning),
+                                 QStringLiteral("%1 ist schreibgeschützt.").arg(info.fileName()));
+            continue;
+        }
+        return chosen;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QStringList qtNameFilters(const QString &filter)
+{
+    QStringList result;
+    const QStringList parts = filter.split(u'|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString &label = parts.at(i);
+        QString patterns = parts.at(i + 1);
+        patterns.replace(u';', u' ');
+        patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+        result << label + QStringLiteral(" (") + patterns + u')';
+    }
+    return result;
+}
+
+std::optional<QString> QtDesktop::chooseOpenFile(QWidget *parent, const FileDialogRequest &request)
+{
+    return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtDesktop::chooseSaveFile(QWidget *parent, const FileDialogRequest &request)
+{
+    return runFileDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+MessageButton QtDesktop::showMessage(QWidget *parent, const MessageRequest &request)
+{
+    QMessageBox box(iconOf(request.kind), request.title, request.text, QMessageBox::NoButton, parent);
+    QList<std::pair<QAbstractButton *, MessageButton>> buttons;
+    for (MessageButton button : request.buttons)
+        buttons.append({box.addButton(buttonCaption(button), roleOf(button)), button});
+    box.exec();
+    for (const auto &[widget, button] : buttons) {
+        if (box.clickedButton() == widget)
+            return button;
+    }
+    // Closed by Esc or the close box: the last button answers (Cancel, No or OK).
+    return request.buttons.isEmpty() ? MessageButton::Cancel : request.buttons.constLast();
+}
+
+bool QtDesktop::printDialog(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDesktop::printerSetupDialog(QWidget *parent, QPrinter &printer)
+{
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDesktop::shellOpen(QWidget *, const QString &target)
+{
+    const QUrl url = target.contains(QStringLiteral("://")) ? QUrl(target)
+                                                            : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
+    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))
+        return false;
+    return QDesktopServices::openUrl(url);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/Desktop.h"
+
+// The desktop services through Qt's own dialogs, message boxes and
+// QDesktopServices.
+class QtDesktop : public IDesktop
+{
+public:
+    bool printDialog(QWidget *parent, QPrinter &printer) override;
+    bool printerSetupDialog(QWidget *parent, QPrinter &printer) override;
+    bool shellOpen(QWidget *parent, const QString &target) override;
+
+protected:
+    std::optional<QString> chooseOpenFile(QWidget *parent, const FileDialogRequest &request) override;
+    std::optional<QString> chooseSaveFile(QWidget *parent, const FileDialogRequest &request) override;
+    MessageButton showMessage(QWidget *parent, const MessageRequest &request) override;
+};
+
+// "Label|pattern|Label|pattern" as Qt's name filters.
+QStringList qtNameFilters(const QString &filter);

@@ -1,0 +1,88 @@
+#include "platform/ScriptedDesktop.h"
+
+ScriptedDesktop::ScriptedDesktop()
+{
+    setDesktop(this);
+}
+
+ScriptedDesktop::~ScriptedDesktop()
+{
+    setDesktop(nullptr);
+}
+
+std::vector<MessageRequest> ScriptedDesktop::messages() const
+{
+    std::vector<MessageRequest> result;
+    for (const Call &call : m_calls) {
+        if (call.kind == CallKind::Message)
+            result.push_back(call.message);
+    }
+    return result;
+}
+
+QStringList ScriptedDesktop::messageTexts() const
+{
+    QStringList texts;
+    for (const MessageRequest &message : messages())
+        texts << message.text;
+    return texts;
+}
+
+std::optional<QString> ScriptedDesktop::nextFileAnswer()
+{
+    if (fileAnswers.empty())
+        return std::nullopt;
+    std::optional<QString> answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+bool ScriptedDesktop::nextPrintAnswer()
+{
+    if (printAnswers.empty())
+        return false;
+    const bool answer = printAnswers.front();
+    printAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedDesktop::chooseOpenFile(QWidget *, const FileDialogRequest &request)
+{
+    m_calls.push_back({CallKind::OpenDialog, request, {}, {}});
+    return nextFileAnswer();
+}
+
+std::optional<QString> ScriptedDesktop::chooseSaveFile(QWidget *, const FileDialogRequest &request)
+{
+    m_calls.push_back({CallKind::SaveDialog, request, {}, {}});
+    return nextFileAnswer();
+}
+
+MessageButton ScriptedDesktop::showMessage(QWidget *, const MessageRequest &request)
+{
+    m_calls.push_back({CallKind::Message, {}, request, {}});
+    if (!messageAnswers.empty()) {
+        const MessageButton answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    }
+    return request.buttons.isEmpty() ? MessageButton::Ok : request.buttons.constFirst();
+}
+
+bool ScriptedDesktop::printDialog(QWidget *, QPrinter &)
+{
+    m_calls.push_back({CallKind::PrintDialog, {}, {}, {}});
+    return nextPrintAnswer();
+}
+
+bool ScriptedDesktop::printerSetupDialog(QWidget *, QPrinter &)
+{
+    m_calls.push_back({CallKind::PrinterSetupDialog, {}, {}, {}});
+    return nextPrintAnswer();
+}
+
+bool ScriptedDesktop::shellOpen(QWidget *, const QString &target)
+{
+    m_calls.push_back({CallKind::ShellOpen, {}, {}, target});
+    return shellSucceeds;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// Small text functions with the tie-breaks the rest of the system relies on.
+// Blanks are the characters with codes 0 to 32; case changes touch only A-Z/a-z.
+
+// "hELLO wORLD" -> "Hello world": ASCII lower case, then the first a-z upper.
+QString CapitalizeFirst(const QString &text);
+
+// Cuts `source` at the first occurrence of the first separator of the set
+// that occurs at all (the set's order decides, not the position). Returns
+// the head; `source` keeps the text after the separator. No separator:
+// the head is all of `source`, which becomes empty. Empty set: "" and
+// `source` unchanged.
+QString SplitOffAtAny(const QString &separators, QString &source);
+
+// The head SplitOffAtAny would give, leaving `text` alone.
+QString TextBeforeAny(const QString &separators, const QString &text);
+
+QString ReverseText(const QString &text);
+
+// Only 0-9, A-F, a-f, in order and case as given.
+QString HexDigitsOnly(const QString &text);
+
+// The text before its first "."; all of it when it has none.
+QString TextBeforeFirstDot(const QString &text);

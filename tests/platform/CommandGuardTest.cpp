@@ -1,0 +1,53 @@
+#include "platform/CommandGuard.h"
+#include "platform/Errors.h"
+#include "platform/ScriptedDesktop.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ErrorReport, AddsAFullStopOnlyAfterCharactersSortingAfterIt)
+{
+    EXPECT_EQ(errorReportText(QStringLiteral("Dateizugriff verweigert")), QStringLiteral("Dateizugriff verweigert."));
+    EXPECT_EQ(errorReportText(QStringLiteral("Fertig.")), QStringLiteral("Fertig."));
+    EXPECT_EQ(errorReportText(QStringLiteral("Pfad -")), QStringLiteral("Pfad -"));
+    EXPECT_EQ(errorReportText(QStringLiteral("Wert 0")), QStringLiteral("Wert 0."));
+    EXPECT_EQ(errorReportText(QString()), QString());
+}
+
+TEST(CommandGuard, ShowsTheFailureAsErrorReportTitledWithTheApplication)
+{
+    ScriptedDesktop desktop;
+    bool after = false;
+    runCommand(nullptr, [] { throw ConversionError::invalidInteger(QStringLiteral("$XYZ")); });
+    after = true;
+    ASSERT_EQ(desktop.messages().size(), 1u);
+    const MessageRequest report = desktop.messages().front();
+    EXPECT_EQ(report.kind, MessageKind::Error);
+    EXPECT_EQ(report.title, QStringLiteral("tarvex"));
+    EXPECT_EQ(report.text, QStringLiteral("'$XYZ' ist kein gültiger Integerwert."));
+    EXPECT_EQ(report.buttons, QList<MessageButton>{MessageButton::Ok});
+    EXPECT_TRUE(after);
+}
+
+TEST(CommandGuard, ASucceedingCommandShowsNothing)
+{
+    ScriptedDesktop desktop;
+    int runs = 0;
+    runCommand(nullptr, [&] { ++runs; });
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(desktop.calls().empty());
+}
+
+TEST(Errors, CarryTheGermanMessages)
+{
+    EXPECT_EQ(FileCreateError(QStringLiteral("/x/a.ini"), QStringLiteral("Zugriff verweigert")).message(),
+              QStringLiteral("Datei \"/x/a.ini\" kann nicht erstellt werden. Zugriff verweigert"));
+    EXPECT_EQ(FileOpenError(QStringLiteral("/x/a.ini"), QStringLiteral("Grund")).message(),
+              QStringLiteral("Datei /x/a.ini kann nicht geöffnet werden. Grund"));
+    EXPECT_EQ(ProfileWriteError(QStringLiteral("/x/a.bfi")).message(),
+              QStringLiteral("In /x/a.bfi kann nicht geschrieben werden"));
+    EXPECT_EQ(ListIndexError(5).message(), QStringLiteral("Listenindex überschreitet das Maximum (5)"));
+}
+
+} // namespace

@@ -1,0 +1,47 @@
+#include "platform/Errors.h"
+#include "platform/FileIo.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FileIo, ReplacesTheWholeFile)
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("a.ini"), "old and longer content");
+    writeFileAtomically(folder.path(QStringLiteral("a.ini")), "new");
+    EXPECT_EQ(folder.read(QStringLiteral("a.ini")), QByteArray("new"));
+}
+
+TEST(FileIo, AMissingFolderGivesTheFileCreationErrorWithFullPath)
+{
+    TestFolder folder;
+    const QString target = folder.path(QStringLiteral("missing/a.ini"));
+    try {
+        writeFileAtomically(target, "x");
+        FAIL() << "no error";
+    } catch (const FileCreateError &error) {
+        EXPECT_TRUE(error.message().startsWith(QStringLiteral("Datei \"") + target + QStringLiteral("\" kann nicht erstellt werden. ")))
+            << error.message().toStdString();
+    }
+}
+
+TEST(FileIo, AFolderInThePlaceOfTheFileIsLeftAsItWas)
+{
+    TestFolder folder;
+    QDir().mkpath(folder.path(QStringLiteral("a.ini")));
+    EXPECT_THROW(writeFileAtomically(folder.path(QStringLiteral("a.ini")), "x"), FileCreateError);
+    EXPECT_TRUE(QFileInfo(folder.path(QStringLiteral("a.ini"))).isDir());
+}
+
+TEST(FileIo, ReadingAMissingFileGivesTheOpenError)
+{
+    TestFolder folder;
+    EXPECT_THROW(readWholeFile(folder.path(QStringLiteral("none.ini"))), FileOpenError);
+    folder.write(QStringLiteral("b.ini"), "bytes\r\n");
+    EXPECT_EQ(readWholeFile(folder.path(QStringLiteral("b.ini"))), QByteArray("bytes\r\n"));
+}
+
+} // namespace
