@@ -30,10 +30,11 @@ QStringList ScriptedDesktop::messageTexts() const
 
 std::optional<QString> ScriptedDesktop::nextFileAnswer()
 {
-    if (fileAnswers.empty())
-        return std::nullopt;
-    std::optional<QString> answer = fileAnswers.front();
-    fileAnswers.pop_front();
+    std::optional<QString> answer;
+    if (!fileAnswers.empty()) {
+        answer.swap(fileAnswers.front());
+        fileAnswers.pop_front();
+    }
     return answer;
 }
 
