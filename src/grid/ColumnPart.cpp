@@ -1,0 +1,46 @@
+#include "grid/ColumnPart.h"
+
+#include "grid/CustomCellGrid.h"
+
+TColumnPart::TColumnPart(TCustomGridColumn &AColumn, const QColor &AColor)
+    : m_column(AColumn)
+    , m_color(AColor)
+{
+}
+
+TColumnPart::~TColumnPart() = default;
+
+void TColumnPart::SetCaption(const QString &Value)
+{
+    m_caption = Value;
+    Repaint();
+}
+
+void TColumnPart::SetColor(const QColor &Value)
+{
+    m_color = Value;
+    Repaint();
+}
+
+void TColumnPart::SetDisplayMode(TDisplayMode Value)
+{
+    m_displayMode = Value;
+    Repaint();
+}
+
+void TColumnPart::SetGlyph(const QImage &Value)
+{
+    m_glyph = Value;
+    Repaint();
+}
+
+void TColumnPart::SetAlignment(TAlignment Value)
+{
+    m_alignment = Value;
+    Repaint();
+}
+
+void TColumnPart::Repaint()
+{
+    m_column.Grid().InvalidateColumn(m_column.Index());
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "grid/CheckBoxColumn.h"
+#include "grid/CustomCellGrid.h"
+#include "grid/TextColumn.h"
+#include "support/QStringPrinting.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Records the grid's events and view hooks as lines, e.g. "OnChange 1 2"
+// or "InvalidateCell 1 2", in the order they happen.
+class EventLog
+{
+public:
+    void add(const QString &line) { m_lines << line; }
+    const QStringList &lines() const { return m_lines; }
+    void clear() { m_lines.clear(); }
+    // Attaches a recorder to every event of the grid.
+    void listenTo(TCustomCellGrid &grid);
+
+private:
+    QStringList m_lines;
+};
+
+// A windowless grid whose view hooks write into an event log.
+class RecordingGrid : public TCustomCellGrid
+{
+public:
+    EventLog log;
+
+    void InvalidateCell(int ACol, int ARow) override;
+    void LayoutChanged() override;
+    void RowsChanged() override;
+    void ScrollToTop() override;
+};
+
+// A grid shaped like the bit table: one check box column and three text
+// columns, every event recorded.
+struct BitTableGrid
+{
+    explicit BitTableGrid(int rows = 0);
+    QStringList eventsOnly() const; // the log without the view hooks
+
+    RecordingGrid grid;
+    TCheckBoxColumn *ColBit;
+    TTextColumn *ColHex;
+    TTextColumn *ColMask;
+    TTextColumn *ColLabel;
+};
+
+// A grid of text columns only, every event recorded.
+struct TextGrid
+{
+    explicit TextGrid(int columns);
+
+    RecordingGrid grid;
+};
+
+// The cell texts of one row, joined with "|" for short comparisons.
+QString rowText(const TCustomCellGrid &grid, int row);
+
+// A text as UTF-16 LE bytes behind the byte order mark FF FE.
+QByteArray utf16LeFile(const QString &text);
