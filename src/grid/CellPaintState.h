@@ -1,0 +1,47 @@
+#pragma once
+
+#include "grid/GridGeometry.h"
+
+#include <QColor>
+
+class QStyle;
+class QWidget;
+class TCustomCellGrid;
+
+// How the view stands towards the cells, apart from the model: focus, the
+// cell under an open editor, and the glyph under the mouse.
+struct TGridViewState
+{
+    bool HasFocus = false;
+    TCellAddress EditorCell; // invalid while no editor is open
+    TCellAddress HotGlyph; // mouse over a check box glyph
+    TCellAddress PressedGlyph; // left button held on a check box glyph
+    int PressedHeader = -1; // ACol of the header cell held down
+    int TrackingLineX = -1; // resize edge or drop mark while dragging; -1: none
+};
+
+// Everything a cell painter needs besides the cell and its column.
+struct TCellPaintState
+{
+    QColor Background;
+    QColor TextColor;
+    bool Bold = false; // highlighted with aoBoldTextSelection
+    bool Highlighted = false;
+    bool Enabled = true;
+    bool Hot = false;
+    bool Pressed = false;
+    // Style and widget for QStyle drawing; the widget may be null (printer).
+    const QWidget *Widget = nullptr;
+    QStyle *Style = nullptr; // null: the application style
+};
+
+namespace CellPaintStates {
+
+// The background a sorted column shows with aoIndicateSortedColumn: each
+// of red, green and blue becomes floor(245 * c / 256).
+QColor sortedColumnColor(const QColor &color);
+
+// Colours and states of one data cell as the grid paints it.
+TCellPaintState forCell(const TCustomCellGrid &grid, int ACol, int ARow, const TGridViewState &view);
+
+} // namespace CellPaintStates

@@ -1,0 +1,35 @@
+#include "grid/GridCellPainter.h"
+
+#include "grid/Cell.h"
+#include "grid/CheckBoxCellPainter.h"
+#include "grid/CheckBoxColumn.h"
+#include "grid/TextCellPainter.h"
+
+#include <QPainter>
+
+TGridCellPainter::~TGridCellPainter() = default;
+
+const TGridCellPainter &TGridCellPainter::forColumn(const TCustomGridColumn &column)
+{
+    static const TCheckBoxCellPainter checkBoxPainter;
+    static const TTextCellPainter textPainter;
+    if (dynamic_cast<const TCheckBoxColumn *>(&column))
+        return checkBoxPainter;
+    return textPainter;
+}
+
+QFont TGridCellPainter::cellFont(const TCustomGridColumn &column, const TCell &cell, bool bold)
+{
+    QFont font = column.Font();
+    const TFontStyles style = cell.FontStyle();
+    font.setBold(bold || style.Contains(fsBold));
+    font.setItalic(style.Contains(fsItalic));
+    font.setUnderline(style.Contains(fsUnderline));
+    font.setStrikeOut(style.Contains(fsStrikeOut));
+    return font;
+}
+
+void TGridCellPainter::fillBackground(QPainter *painter, const QRect &rect, const TCellPaintState &state)
+{
+    painter->fillRect(rect, state.Background);
+}

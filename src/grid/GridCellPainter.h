@@ -1,0 +1,31 @@
+#pragma once
+
+#include "grid/CellPaintState.h"
+
+#include <QFont>
+
+class QPainter;
+class QRect;
+class TCell;
+class TCustomGridColumn;
+
+// Paints one data cell of one column kind. Takes a QPainter, so the
+// screen and the printed table share the drawing.
+class TGridCellPainter
+{
+public:
+    virtual ~TGridCellPainter();
+
+    // rect: the cell without its grid lines.
+    virtual void paint(QPainter *painter, const QRect &rect, const TCell &cell, const TCustomGridColumn &column,
+                       const TCellPaintState &state) const = 0;
+
+    // The painter for the column's kind (check box or text).
+    static const TGridCellPainter &forColumn(const TCustomGridColumn &column);
+
+    // The column's font with the cell's font style, bold on request.
+    static QFont cellFont(const TCustomGridColumn &column, const TCell &cell, bool bold);
+
+protected:
+    static void fillBackground(QPainter *painter, const QRect &rect, const TCellPaintState &state);
+};

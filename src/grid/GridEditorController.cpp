@@ -1,0 +1,124 @@
+#include "grid/GridEditorController.h"
+
+#include "grid/CellGrid.h"
+#include "grid/CellPaintState.h"
+#include "grid/GridCellPainter.h"
+#include "grid/InplaceEdit.h"
+#include "grid/TextColumn.h"
+
+#include <QScopedValueRollback>
+#include <utility>
+
+GridEditorController::GridEditorController(TCellGrid &grid)
+    : m_grid(grid)
+    , m_editor(new TInplaceEdit(grid.viewport()))
+{
+}
+
+GridEditorController::~GridEditorController()
+{
+    delete m_editor;
+}
+
+bool GridEditorController::openWithCellText(TCellAddress cell)
+{
+    return open(cell, nullptr);
+}
+
+bool GridEditorController::openWithTypedText(TCellAddress cell, const QString &typed)
+{
+    return open(cell, &typed);
+}
+
+bool GridEditorController::open(TCellAddress cell, const QString *typed)
+{
+    if (isOpen() && !applyAndClose())
+        return false;
+    if (!m_grid.CanEditCell(cell.ACol, cell.ARow) || !m_grid.AcceptBeforeEdit(cell.ACol, cell.ARow))
+        return false;
+    // The handler may have removed the row.
+    if (!m_grid.CanEditCell(cell.ACol, cell.ARow))
+        return false;
+    const QString text = typed ? QString() : m_grid.EditorText(cell.ACol, cell.ARow);
+    m_cell = cell;
+    dressFor(cell);
+    m_editor->setText(text);
+    if (typed)
+        m_editor->insert(*typed);
+    else if (m_grid.Columns[cell.ACol]->Options().Contains(coEditorAutoSelect))
+        m_editor->selectAll();
+    else
+        m_editor->end(false);
+    reposition();
+    m_editor->show();
+    m_editor->setFocus(Qt::OtherFocusReason);
+    m_grid.InvalidateCell(cell.ACol, cell.ARow);
+    return true;
+}
+
+void GridEditorController::dressFor(TCellAddress cell)
+{
+    const TCustomGridColumn &column = *m_grid.Columns[cell.ACol];
+    const TCell &gridCell = m_grid.Cell(cell.ACol, cell.ARow);
+    TGridViewState view;
+    view.EditorCell = cell;
+    const TCellPaintState state = CellPaintStates::forCell(m_grid, cell.ACol, cell.ARow, view);
+    const auto *textColumn = dynamic_cast<const TTextColumn *>(&column);
+    m_editor->adoptCell(state.Background, state.TextColor, TGridCellPainter::cellFont(column, gridCell, false),
+                        textColumn ? textColumn->MaxLength() : 0, textColumn ? textColumn->PasswordChar() : QChar());
+}
+
+void GridEditorController::apply()
+{
+    if (!isOpen() || m_busy)
+        return;
+    const QScopedValueRollback busy(m_busy, true);
+    m_grid.ApplyEditText(m_cell.ACol, m_cell.ARow, m_editor->text());
+}
+
+bool GridEditorController::close()
+{
+    if (!isOpen())
+        return true;
+    if (m_busy)
+        return false;
+    QString value = m_editor->text();
+    {
+        const QScopedValueRollback busy(m_busy, true);
+        if (!m_grid.AcceptEndEditing(m_cell.ACol, m_cell.ARow, value))
+            return false;
+    }
+    const TCellAddress closed = std::exchange(m_cell, TCellAddress{});
+    // Hiding a focused editor would pass the focus to the next control.
+    if (m_editor->hasFocus())
+        m_grid.setFocus(Qt::OtherFocusReason);
+    m_editor->hide();
+    m_grid.InvalidateCell(closed.ACol, closed.ARow);
+    if (m_grid.OnEditExit)
+        m_grid.OnEditExit(&m_grid);
+    return true;
+}
+
+bool GridEditorController::applyAndClose()
+{
+    if (!isOpen())
+        return true;
+    if (m_busy)
+        return false;
+    apply();
+    return close();
+}
+
+void GridEditorController::cancel()
+{
+    if (m_grid.Options().Contains(goEscClearEdit))
+        m_editor->clear();
+    else
+        close();
+}
+
+void GridEditorController::reposition()
+{
+    if (isOpen())
+        m_editor->setGeometry(m_grid.gridGeometry().cellContentRect(m_cell.ACol, m_cell.ARow));
+}
