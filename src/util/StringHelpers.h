@@ -4,8 +4,13 @@
 
 // Small text functions with the tie-breaks the rest of the system relies on.
 // Blanks are the characters with codes 0 to 32; case changes touch only A-Z/a-z.
+// None of them fails: every input, the empty text included, has a result.
+
+// Removes blanks at both ends and nothing inside.
+QString TrimBlanks(const QString &text);
 
 // "hELLO wORLD" -> "Hello world": ASCII lower case, then the first a-z upper.
+// "ÄBC" -> "Äbc": accented letters are never changed.
 QString CapitalizeFirst(const QString &text);
 
 // Cuts `source` at the first occurrence of the first separator of the set

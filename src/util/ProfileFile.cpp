@@ -1,0 +1,150 @@
+#include "util/ProfileFile.h"
+
+#include "platform/Errors.h"
+#include "platform/FileIo.h"
+#include "platform/TextCodec.h"
+#include "util/ProfileText.h"
+#include "util/StringHelpers.h"
+
+#include <QFileInfo>
+#include <limits>
+#include <optional>
+
+namespace {
+
+// The longest value a read returns, in characters.
+constexpr qsizetype maximumValueLength = 2047;
+constexpr int maximumHexDigits = 8;
+
+bool isEnclosedInQuotes(const QString &text)
+{
+    return text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') && text.back() == text.front();
+}
+
+std::optional<int> hexDigitValue(QChar ch)
+{
+    if (ch >= u'0' && ch <= u'9')
+        return ch.unicode() - u'0';
+    if (ch >= u'A' && ch <= u'F')
+        return ch.unicode() - u'A' + 10;
+    if (ch >= u'a' && ch <= u'f')
+        return ch.unicode() - u'a' + 10;
+    return std::nullopt;
+}
+
+// One or more hexadecimal digits, at most 8 significant; the 32 bits are
+// taken as they stand, so "FFFFFFFF" is -1.
+std::optional<int> parseHex(QStringView digits)
+{
+    if (digits.isEmpty())
+        return std::nullopt;
+    quint32 value = 0;
+    int significant = 0;
+    for (QChar ch : digits) {
+        const std::optional<int> digit = hexDigitValue(ch);
+        if (!digit)
+            return std::nullopt;
+        if (value != 0 || *digit != 0)
+            ++significant;
+        if (significant > maximumHexDigits)
+            return std::nullopt;
+        value = value * 16 + quint32(*digit);
+    }
+    return int(value);
+}
+
+std::optional<int> parseDecimal(QStringView text)
+{
+    const bool negative = text.startsWith(u'-');
+    if (negative || text.startsWith(u'+'))
+        text = text.sliced(1);
+    if (text.isEmpty())
+        return std::nullopt;
+    const qint64 limit = negative ? -qint64(std::numeric_limits<int>::min()) : std::numeric_limits<int>::max();
+    qint64 value = 0;
+    for (QChar ch : text) {
+        if (ch < u'0' || ch > u'9')
+            return std::nullopt;
+        value = value * 10 + (ch.unicode() - u'0');
+        if (value > limit)
+            return std::nullopt;
+    }
+    return int(negative ? -value : value);
+}
+
+std::optional<int> parseInteger(const QString &text)
+{
+    if (text.size() > 2 && text.startsWith(u'0') && (text[1] == u'x' || text[1] == u'X'))
+        return parseHex(QStringView(text).sliced(2));
+    if (text.startsWith(u'$'))
+        return parseHex(QStringView(text).sliced(1));
+    return parseDecimal(text);
+}
+
+// The file's text and encoding; an empty UTF-8 text for a file that does
+// not exist yet. Raises the open error for a file that cannot be read.
+DecodedText contentOf(const QString &fileName)
+{
+    if (!QFileInfo::exists(fileName))
+        return {};
+    return decodeText(readWholeFile(fileName));
+}
+
+} // namespace
+
+TProfileFile::TProfileFile(const QString &fileName)
+    : m_fileName(QFileInfo(fileName).absoluteFilePath())
+{
+}
+
+QString TProfileFile::ReadString(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    if (!QFileInfo(m_fileName).isFile())
+        return defaultValue;
+    std::optional<QString> raw;
+    try {
+        raw = TProfileText(contentOf(m_fileName).text).value(section, key);
+    } catch (const TarvexError &) {
+        return defaultValue; // an unreadable file reads like a missing one
+    }
+    if (!raw)
+        return defaultValue;
+    QString value = TrimBlanks(*raw);
+    if (isEnclosedInQuotes(value))
+        value = value.sliced(1, value.size() - 2);
+    return value.left(maximumValueLength);
+}
+
+int TProfileFile::ReadInteger(const QString &section, const QString &key, int defaultValue) const
+{
+    return parseInteger(ReadString(section, key, QString())).value_or(defaultValue);
+}
+
+bool TProfileFile::ReadBool(const QString &section, const QString &key, bool defaultValue) const
+{
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void TProfileFile::WriteString(const QString &section, const QString &key, const QString &value)
+{
+    if (m_fileName.isEmpty())
+        throw ProfileWriteError(m_fileName);
+    try {
+        DecodedText content = contentOf(m_fileName);
+        TProfileText text(content.text);
+        text.setValue(section, key, value);
+        writeFileAtomically(m_fileName, encodeText(text.text(), content.encoding));
+    } catch (const TarvexError &) {
+        throw ProfileWriteError(m_fileName);
+    }
+}
+
+void TProfileFile::WriteInteger(const QString &section, const QString &key, int value)
+{
+    WriteString(section, key, QString::number(value));
+}
+
+void TProfileFile::WriteBool(const QString &section, const QString &key, bool value)
+{
+    WriteInteger(section, key, value ? 1 : 0);
+}

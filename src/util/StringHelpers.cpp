@@ -1,0 +1,99 @@
+#include "util/StringHelpers.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isBlank(QChar ch)
+{
+    return ch.unicode() <= 32;
+}
+
+bool isAsciiUpper(QChar ch)
+{
+    return ch >= u'A' && ch <= u'Z';
+}
+
+bool isAsciiLower(QChar ch)
+{
+    return ch >= u'a' && ch <= u'z';
+}
+
+bool isHexDigit(QChar ch)
+{
+    return (ch >= u'0' && ch <= u'9') || (ch >= u'A' && ch <= u'F') || (ch >= u'a' && ch <= u'f');
+}
+
+// Distance between an ASCII capital and its small letter.
+constexpr char16_t caseOffset = u'a' - u'A';
+
+} // namespace
+
+QString TrimBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && isBlank(text[first]))
+        ++first;
+    while (end > first && isBlank(text[end - 1]))
+        --end;
+    return text.sliced(first, end - first);
+}
+
+QString CapitalizeFirst(const QString &text)
+{
+    QString result = text;
+    for (QChar &ch : result) {
+        if (isAsciiUpper(ch))
+            ch = QChar(char16_t(ch.unicode() + caseOffset));
+    }
+    if (!result.isEmpty() && isAsciiLower(result[0]))
+        result[0] = QChar(char16_t(result[0].unicode() - caseOffset));
+    return result;
+}
+
+QString SplitOffAtAny(const QString &separators, QString &source)
+{
+    if (separators.isEmpty())
+        return QString();
+    for (QChar separator : separators) {
+        const qsizetype cut = source.indexOf(separator);
+        if (cut < 0)
+            continue;
+        QString head = source.first(cut);
+        source = source.sliced(cut + 1);
+        return head;
+    }
+    QString head = source;
+    source.clear();
+    return head;
+}
+
+QString TextBeforeAny(const QString &separators, const QString &text)
+{
+    QString copy = text;
+    return SplitOffAtAny(separators, copy);
+}
+
+QString ReverseText(const QString &text)
+{
+    QString result = text;
+    std::reverse(result.begin(), result.end());
+    return result;
+}
+
+QString HexDigitsOnly(const QString &text)
+{
+    QString result;
+    for (QChar ch : text) {
+        if (isHexDigit(ch))
+            result.append(ch);
+    }
+    return result;
+}
+
+QString TextBeforeFirstDot(const QString &text)
+{
+    const qsizetype dot = text.indexOf(u'.');
+    return dot < 0 ? text : text.first(dot);
+}
