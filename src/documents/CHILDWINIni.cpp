@@ -1,0 +1,241 @@
+#include "documents/CHILDWINIni.h"
+
+#include "documents/ReEnabledEvent.h"
+#include "documents/TextAreaView.h"
+#include "platform/CommandGuard.h"
+#include "platform/Desktop.h"
+#include "platform/FileIo.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFont>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+FileDialogRequest SaveFileDialog()
+{
+    FileDialogRequest request;
+    request.filter = QStringLiteral("Init file (*.ini)|*.ini|Plain text files (*.txt)|*.txt|All files|*.*");
+    request.filterIndex = 1;
+    request.defaultExtension = QStringLiteral(".ini");
+    request.hideReadOnly = true;
+    request.refuseReadOnly = true;
+    return request;
+}
+
+// Lines separated by CR LF, none added after the last line.
+QString withCrLf(QString text)
+{
+    return text.replace(u'\n', QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+TMDIChild::TMDIChild(const QString &name, QWidget *parent)
+    : QWidget(parent)
+    , MemoIni(new QPlainTextEdit(this))
+    , m_menus(this)
+{
+    setObjectName(QStringLiteral("MDIChild"));
+    setWindowTitle(name);
+    resize(337, 361);
+    setUpMemoIni();
+    connectMenus();
+}
+
+TMDIChild::~TMDIChild() = default;
+
+void TMDIChild::setUpMemoIni()
+{
+    MemoIni->setObjectName(QStringLiteral("MemoIni"));
+    QFont font(QStringLiteral("Courier New"), 9);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    MemoIni->setFont(font);
+    MemoIni->setLineWrapMode(QPlainTextEdit::NoWrap);
+    MemoIni->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MemoIni->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MemoIni->installEventFilter(this);
+    MemoIni->viewport()->installEventFilter(this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(MemoIni);
+    setFocusProxy(MemoIni);
+}
+
+void TMDIChild::connectMenus()
+{
+    connect(m_menus.Close1, &QAction::triggered, this, &TMDIChild::Close1Click);
+    connect(m_menus.Save1, &QAction::triggered, this, &TMDIChild::Save1Click);
+    connect(m_menus.Saveas1, &QAction::triggered, this, &TMDIChild::Saveas1Click);
+    connect(m_menus.Print1, &QAction::triggered, this, &TMDIChild::Print1Click);
+    connect(m_menus.Printersetup1, &QAction::triggered, this, &TMDIChild::Printersetup1Click);
+    connect(m_menus.Copy1, &QAction::triggered, this, &TMDIChild::Copy1Click);
+    connect(m_menus.Paste1, &QAction::triggered, this, &TMDIChild::Paste1Click);
+}
+
+void TMDIChild::LoadExistingFile()
+{
+    if (!QFileInfo::exists(windowTitle()))
+        return;
+    auto model = std::make_unique<TIniModel>(windowTitle());
+    model->loadFromFile();
+    m_iniFile = std::move(model);
+    MemoIni->setPlainText(m_iniFile->rebuiltText(u"\n"));
+}
+
+bool TMDIChild::event(QEvent *event)
+{
+    if (event->type() == UM_ReEnabled) {
+        runCommand(this, [this] { UM_ReEnabled_Do(); });
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+bool TMDIChild::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == MemoIni && event->type() == QEvent::ShortcutOverride) {
+        // The text area claims Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+A for itself;
+        // refusing them here lets the menu items take their keys first.
+        if (m_menus.itemCarrying(static_cast<const QKeyEvent &>(*event))) {
+            event->ignore();
+            return true;
+        }
+    }
+    if (watched == MemoIni && event->type() == QEvent::KeyPress)
+        return MemoIniKeyPress(static_cast<const QKeyEvent &>(*event));
+    if (watched == MemoIni->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        MemoIniDblClick();
+    return QWidget::eventFilter(watched, event);
+}
+
+// A key press reaches the text area only when no menu item took it as a
+// shortcut (the menus are not in a menu bar): the item's key then still
+// does what the item does, and nothing else.
+bool TMDIChild::MemoIniKeyPress(const QKeyEvent &key)
+{
+    QAction *item = m_menus.itemCarrying(key);
+    if (!item)
+        return false;
+    item->trigger();
+    return true;
+}
+
+void TMDIChild::MemoIniDblClick()
+{
+    // A double click only selects the word under the mouse for now.
+}
+
+void TMDIChild::closeEvent(QCloseEvent *event)
+{
+    bool written = false;
+    runCommand(this, [this, &written] {
+        FormClose();
+        written = true;
+    });
+    event->setAccepted(written);
+}
+
+void TMDIChild::FormClose()
+{
+    if (!m_iniFile)
+        return;
+    m_iniFile->loadText(TextAreaText(MemoIni));
+    m_iniFile->writeFile();
+    m_iniFile.reset();
+}
+
+void TMDIChild::Close1Click()
+{
+    // As the close box: the frame around the document closes and asks us.
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
+void TMDIChild::Save1Click()
+{
+    runCommand(this, [this] { save(); });
+}
+
+void TMDIChild::Saveas1Click()
+{
+    runCommand(this, [this] { saveAs(); });
+}
+
+void TMDIChild::Print1Click()
+{
+    // Printing the text is not offered yet.
+}
+
+void TMDIChild::Printersetup1Click()
+{
+    // Choosing a printer is not offered yet.
+}
+
+void TMDIChild::Copy1Click()
+{
+    MemoIni->copy();
+}
+
+void TMDIChild::Paste1Click()
+{
+    MemoIni->paste();
+}
+
+void TMDIChild::UM_ReEnabled_Do()
+{
+    if (!m_iniFile) {
+        inform(QStringLiteral("No Init file created!"));
+        return;
+    }
+    ReplaceTextKeepingView(MemoIni, m_iniFile->rebuiltText(u"\n"));
+}
+
+void TMDIChild::save()
+{
+    if (!m_iniFile) {
+        inform(QStringLiteral("No Init file exsist! Crate by Save as, please!"));
+        return;
+    }
+    m_iniFile->loadText(TextAreaText(MemoIni));
+    m_iniFile->writeFile();
+    SendReEnabled(this);
+}
+
+void TMDIChild::saveAs()
+{
+    const std::optional<QString> chosen = desktop().saveFileName(this, SaveFileDialog());
+    if (!chosen) {
+        inform(QStringLiteral("No file will be created!"));
+        return;
+    }
+    if (QFileInfo::exists(*chosen)) {
+        const MessageRequest question{MessageKind::Confirmation, QStringLiteral("File exists! Overwrite?"),
+                                      {MessageButton::Yes, MessageButton::No}, {}};
+        if (desktop().message(this, question) != MessageButton::Yes)
+            return;
+    }
+    TextEncoding encoding = documentEncoding();
+    writeFileAtomically(*chosen, encodeText(withCrLf(TextAreaText(MemoIni)), encoding));
+    setWindowTitle(*chosen);
+}
+
+void TMDIChild::inform(const QString &text)
+{
+    desktop().message(this, {MessageKind::Information, text, {MessageButton::Ok}, {}});
+}
+
+// Save As writes in the encoding the document was read in; a new document is UTF-8.
+TextEncoding TMDIChild::documentEncoding() const
+{
+    return m_iniFile ? m_iniFile->encoding() : TextEncoding{};
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "documents/DocumentMenus.h"
+#include "documents/IniModel.h"
+
+#include <QWidget>
+#include <memory>
+
+class QKeyEvent;
+class QPlainTextEdit;
+
+// The INI text document window: one INI file as editable plain text. It
+// owns the in-memory INI file from which the text is rebuilt and through
+// which the file is written on Save and on Close.
+class TMDIChild : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Titled `name`: the full path of the file, or "NONAME" and a number.
+    explicit TMDIChild(const QString &name, QWidget *parent = nullptr);
+    ~TMDIChild() override;
+
+    // When a file named by the title exists, creates the in-memory INI file
+    // for it and shows its rebuilt text. A file that cannot be read raises
+    // FileOpenError and leaves the document empty and without INI file.
+    void LoadExistingFile();
+
+    // Present exactly when the document was loaded from an existing file.
+    TIniModel *IniFile() const { return m_iniFile.get(); }
+    QList<QMenu *> menus() const { return m_menus.menus(); }
+
+    QPlainTextEdit *const MemoIni;
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void setUpMemoIni();
+    void connectMenus();
+
+    void Close1Click();
+    void Save1Click();
+    void Saveas1Click();
+    void Print1Click();
+    void Printersetup1Click();
+    void Copy1Click();
+    void Paste1Click();
+    bool MemoIniKeyPress(const QKeyEvent &key);
+    void MemoIniDblClick();
+    void FormClose();
+    void UM_ReEnabled_Do();
+
+    void save();
+    void saveAs();
+    void inform(const QString &text);
+    TextEncoding documentEncoding() const;
+
+    TDocumentMenus m_menus;
+    std::unique_ptr<TIniModel> m_iniFile;
+};

@@ -1,0 +1,119 @@
+#include "documents/IniModel.h"
+
+#include "platform/FileIo.h"
+#include "util/StringHelpers.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace {
+
+QStringList splitTextLines(const QString &text)
+{
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    return text.split(lineEnd);
+}
+
+bool isSectionHeader(const QString &trimmedLine)
+{
+    return trimmedLine.startsWith(u'[') && trimmedLine.endsWith(u']');
+}
+
+// "key = value" becomes "key=value"; a line without "=" stays as it is.
+QString normalizedEntry(const QString &trimmedLine)
+{
+    const qsizetype equals = trimmedLine.indexOf(u'=');
+    if (equals < 0)
+        return trimmedLine;
+    return TrimBlanks(trimmedLine.first(equals)) + u'=' + TrimBlanks(trimmedLine.sliced(equals + 1));
+}
+
+bool sameName(const QString &left, const QString &right)
+{
+    const QLocale locale;
+    return locale.toUpper(left) == locale.toUpper(right);
+}
+
+// A line's name is its text before the first "="; a line without "=" has none.
+bool lineHasKey(const QString &line, const QString &key)
+{
+    const qsizetype equals = line.indexOf(u'=');
+    return equals >= 0 && sameName(line.first(equals), key);
+}
+
+} // namespace
+
+TIniModel::TIniModel(const QString &fileName)
+    : m_fileName(QFileInfo(fileName).absoluteFilePath())
+{
+}
+
+void TIniModel::loadFromFile()
+{
+    DecodedText decoded = decodeText(readWholeFile(m_fileName));
+    loadText(decoded.text);
+    m_encoding = decoded.encoding;
+}
+
+void TIniModel::loadText(const QString &text)
+{
+    m_sections.clear();
+    for (const QString &line : splitTextLines(text))
+        appendLine(TrimBlanks(line));
+}
+
+void TIniModel::appendLine(const QString &trimmedLine)
+{
+    if (trimmedLine.isEmpty() || trimmedLine.startsWith(u';'))
+        return;
+    if (isSectionHeader(trimmedLine)) {
+        m_sections.append({TrimBlanks(trimmedLine.sliced(1, trimmedLine.size() - 2)), {}});
+        return;
+    }
+    if (m_sections.isEmpty())
+        return; // text before the first section has no place in the model
+    m_sections.last().lines.append(normalizedEntry(trimmedLine));
+}
+
+QString TIniModel::rebuiltText(QStringView lineEnd) const
+{
+    QString text;
+    for (const TIniSection &section : m_sections) {
+        text += u'[' + section.name + u']' + lineEnd;
+        for (const QString &line : section.lines)
+            text += line + lineEnd;
+        text += lineEnd;
+    }
+    return text;
+}
+
+void TIniModel::writeFile()
+{
+    TextEncoding encoding = m_encoding;
+    writeFileAtomically(m_fileName, encodeText(rebuiltText(u"\r\n"), encoding));
+    m_encoding = encoding; // text the old encoding could not hold is now UTF-8 on disk
+}
+
+void TIniModel::write(const QString &section, const QString &key, const QString &value)
+{
+    QStringList &lines = sectionForWriting(section).lines;
+    const QString newLine = key + u'=' + value;
+    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+        if (lineHasKey(lines[i], key)) {
+            lines[i] = newLine;
+            return;
+        }
+    }
+    lines.append(newLine);
+}
+
+TIniSection &TIniModel::sectionForWriting(const QString &section)
+{
+    for (qsizetype i = m_sections.size() - 1; i >= 0; --i) {
+        if (sameName(m_sections[i].name, section))
+            return m_sections[i];
+    }
+    m_sections.append({section, {}});
+    return m_sections.last();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/TextCodec.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+// One section of an in-memory INI file: its name and its entry lines in order.
+struct TIniSection
+{
+    QString name;
+    QStringList lines;
+
+    bool operator==(const TIniSection &) const = default;
+};
+
+// The in-memory INI file of a document: ordered sections of entry lines,
+// bound to one file. Comments, blank lines and text before the first
+// section are not kept, so the rebuilt text is the file's normal form.
+class TIniModel
+{
+public:
+    // Bound to the absolute path of `fileName`, so a later change of the
+    // current directory never redirects Save to another file.
+    explicit TIniModel(const QString &fileName);
+
+    const QString &fileName() const { return m_fileName; }
+    const QList<TIniSection> &sections() const { return m_sections; }
+    // The encoding the file was read in and is written back in.
+    const TextEncoding &encoding() const { return m_encoding; }
+
+    // Reads the bound file; raises FileOpenError with the path and the reason.
+    void loadFromFile();
+    // Replaces the content by the lines of `text` (ended by CR LF, CR or LF).
+    void loadText(const QString &text);
+
+    // "[name]", the section's lines, one empty line; each line followed by `lineEnd`.
+    QString rebuiltText(QStringView lineEnd) const;
+    // Replaces the bound file by the rebuilt text with CR LF line ends, in
+    // the file's encoding; raises FileCreateError.
+    void writeFile();
+
+    // Sets key=value in the last section named `section` (ignoring case),
+    // replacing the last line of that key or appending one; a missing
+    // section is appended. The file on disk is not touched.
+    void write(const QString &section, const QString &key, const QString &value);
+
+private:
+    void appendLine(const QString &trimmedLine);
+    TIniSection &sectionForWriting(const QString &section);
+
+    QString m_fileName;
+    QList<TIniSection> m_sections;
+    TextEncoding m_encoding; // UTF-8 for a file not read yet
+};

@@ -1,0 +1,257 @@
+#include "documents/IniModel.h"
+#include "platform/Errors.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include "support/QStringPrinting.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+TIniModel modelOf(const QString &fileText)
+{
+    TIniModel model(QStringLiteral("unused.ini"));
+    model.loadText(fileText);
+    return model;
+}
+
+struct LoadCase
+{
+    const char *name;
+    const char *fileText;
+    const char *rebuilt; // lines ended by "\n"
+};
+
+void PrintTo(const LoadCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class IniModelLoading : public ::testing::TestWithParam<LoadCase>
+{
+};
+
+TEST_P(IniModelLoading, RebuildsTheFilesNormalForm)
+{
+    EXPECT_EQ(modelOf(text(GetParam().fileText)).rebuiltText(u"\n"), text(GetParam().rebuilt));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, IniModelLoading,
+    ::testing::Values(
+        LoadCase{"comments", "[A]\n;comment\n  ; indented comment\nk=v\n", "[A]\nk=v\n\n"},
+        LoadCase{"blank_lines", "\n[A]\n\n \t \nk=v\n\n\n[B]\n", "[A]\nk=v\n\n[B]\n\n"},
+        LoadCase{"text_before_first_section", "x=1\nloose text\n[A]\nk=v", "[A]\nk=v\n\n"},
+        LoadCase{"blanks_around_equals", "[A]\n  key  =  some value  \n", "[A]\nkey=some value\n\n"},
+        LoadCase{"only_first_equals_splits", "[A]\na = b = c\n", "[A]\na=b = c\n\n"},
+        LoadCase{"empty_key_and_value", "[A]\n = \nKey=\n", "[A]\n=\nKey=\n\n"},
+        LoadCase{"open_bracket_inside_section", "[A]\n[broken\nk=v\n", "[A]\n[broken\nk=v\n\n"},
+        LoadCase{"hash_inside_section_kept", "[A]\n#note\n# k = v\n", "[A]\n#note\n# k=v\n\n"},
+        LoadCase{"hash_before_first_section_dropped", "#top\n[A]\n", "[A]\n\n"},
+        LoadCase{"header_blanks_inside_and_outside", "   [  My Section  ]   \nk=v\n", "[My Section]\nk=v\n\n"},
+        LoadCase{"header_with_trailing_comment_is_no_header", "[A] ; c\nk=v\n", ""},
+        LoadCase{"empty_header", "[]\nk=v\n", "[]\nk=v\n\n"},
+        LoadCase{"no_sections", "k=v\n;c\nplain\n", ""},
+        LoadCase{"empty_file", "", ""},
+        LoadCase{"duplicate_sections_stay_apart", "[a]\nx=1\n[A]\ny=2\n", "[a]\nx=1\n\n[A]\ny=2\n\n"},
+        LoadCase{"every_line_end", "[A]\rk=1\r\nj=2\nl=3\r\r\n", "[A]\nk=1\nj=2\nl=3\n\n"},
+        LoadCase{"control_characters_trimmed", "\x01[A]\x1f\n\tk=v\x7f\n", "[A]\nk=v\x7f\n\n"},
+        LoadCase{"non_ascii_kept", "[Größe]\nWert=äöü €\n", "[Größe]\nWert=äöü €\n\n"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(IniModel, KeepsLinesLongerThan4096CharactersWhole)
+{
+    const QString value(5000, u'x');
+    EXPECT_EQ(modelOf(u"[A]\nk=" + value).rebuiltText(u"\n"), u"[A]\nk=" + value + u"\n\n");
+}
+
+TEST(IniModel, KeepsNulCharactersInsideALine)
+{
+    const QString line = QStringLiteral("k=a") + QChar(0) + u'b';
+    EXPECT_EQ(modelOf(u"[A]\n" + line + QChar(0)).sections().constFirst().lines, QStringList{line});
+}
+
+TEST(IniModel, LoadingReplacesTheWholeContent)
+{
+    TIniModel model = modelOf(QStringLiteral("[A]\nk=v\n"));
+    model.loadText(QStringLiteral("[B]\n"));
+    EXPECT_EQ(model.rebuiltText(u"\n"), u"[B]\n\n");
+}
+
+struct WriteCase
+{
+    const char *name;
+    const char *before;
+    const char *section;
+    const char *key;
+    const char *value;
+    const char *after;
+};
+
+void PrintTo(const WriteCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class IniModelWriting : public ::testing::TestWithParam<WriteCase>
+{
+};
+
+TEST_P(IniModelWriting, SetsTheValue)
+{
+    const WriteCase &row = GetParam();
+    TIniModel model = modelOf(text(row.before));
+    model.write(text(row.section), text(row.key), text(row.value));
+    EXPECT_EQ(model.rebuiltText(u"\n"), text(row.after));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, IniModelWriting,
+    ::testing::Values(
+        WriteCase{"replaces_the_line", "[A]\nk=1\nj=2", "A", "k", "9", "[A]\nk=9\nj=2\n\n"},
+        WriteCase{"ignores_case_and_takes_the_new_key_form", "[ACCESS]\nFLAGS=$1,bf;x", "Access", "Flags",
+                  "$0000A003,bf;x", "[ACCESS]\nFlags=$0000A003,bf;x\n\n"},
+        WriteCase{"last_of_sections_differing_in_case", "[a]\nx=1\n[A]\nx=1", "a", "x", "2",
+                  "[a]\nx=1\n\n[A]\nx=2\n\n"},
+        WriteCase{"last_of_several_lines", "[A]\nk=1\nk=2\nj=3", "A", "K", "9", "[A]\nk=1\nK=9\nj=3\n\n"},
+        WriteCase{"appends_a_new_key", "[A]\nk=1\n[B]\n", "a", "j", "3", "[A]\nk=1\nj=3\n\n[B]\n\n"},
+        WriteCase{"appends_a_new_section", "[A]\nk=1", "Access", "Flags", "$1,;", "[A]\nk=1\n\n[Access]\nFlags=$1,;\n\n"},
+        WriteCase{"into_an_empty_file", "", "S", "k", "v", "[S]\nk=v\n\n"},
+        WriteCase{"line_without_equals_has_no_name", "[A]\nk", "A", "k", "1", "[A]\nk\nk=1\n\n"},
+        WriteCase{"longer_name_does_not_match", "[A]\nkey2=1", "A", "key", "1", "[A]\nkey2=1\nkey=1\n\n"},
+        WriteCase{"non_ascii_names_ignore_case", "[ÄRGER]\nÖL=1", "ärger", "öl", "2", "[ÄRGER]\nöl=2\n\n"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+class IniModelFile : public ::testing::Test
+{
+protected:
+    TestFolder folder;
+};
+
+TEST_F(IniModelFile, WritesTheRebuiltTextWithCrLf)
+{
+    folder.write(QStringLiteral("a.ini"), "; head\r\nfree\r\n[A]\r\n  k = v \r\n\r\n[B]\nx=1");
+    TIniModel model(folder.path(QStringLiteral("a.ini")));
+    model.loadFromFile();
+    model.writeFile();
+    EXPECT_EQ(folder.read(QStringLiteral("a.ini")), "[A]\r\nk=v\r\n\r\n[B]\r\nx=1\r\n\r\n");
+}
+
+TEST_F(IniModelFile, WithoutSectionsWritesAnEmptyFile)
+{
+    folder.write(QStringLiteral("a.ini"), "k=v\r\n");
+    TIniModel model(folder.path(QStringLiteral("a.ini")));
+    model.loadFromFile();
+    model.writeFile();
+    EXPECT_EQ(folder.read(QStringLiteral("a.ini")), QByteArray());
+}
+
+TEST_F(IniModelFile, WritingAValueLeavesTheFileAlone)
+{
+    folder.write(QStringLiteral("a.ini"), "[A]\r\nk=1\r\n");
+    TIniModel model(folder.path(QStringLiteral("a.ini")));
+    model.loadFromFile();
+    model.write(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("2"));
+    EXPECT_EQ(folder.read(QStringLiteral("a.ini")), "[A]\r\nk=1\r\n");
+}
+
+TEST_F(IniModelFile, StaysBoundToTheFolderItWasCreatedIn)
+{
+    CurrentDirectoryGuard guard;
+    folder.write(QStringLiteral("a.ini"), "[A]\r\n");
+    QDir::setCurrent(folder.path(QString()));
+    TIniModel model(QStringLiteral("a.ini"));
+    model.loadFromFile();
+    QDir(folder.path(QString())).mkdir(QStringLiteral("elsewhere"));
+    QDir::setCurrent(folder.path(QStringLiteral("elsewhere")));
+    model.write(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("1"));
+    model.writeFile();
+    EXPECT_EQ(folder.read(QStringLiteral("a.ini")), "[A]\r\nk=1\r\n\r\n");
+    EXPECT_FALSE(QFileInfo::exists(folder.path(QStringLiteral("elsewhere/a.ini"))));
+}
+
+TEST_F(IniModelFile, MissingFileRaisesTheOpenError)
+{
+    const QString path = folder.path(QStringLiteral("missing.ini"));
+    TIniModel model(path);
+    try {
+        model.loadFromFile();
+        FAIL() << "no error raised";
+    } catch (const FileOpenError &error) {
+        EXPECT_TRUE(error.message().startsWith(u"Datei " + path + u" kann nicht geöffnet werden. ")) << error.message().toStdString();
+    }
+}
+
+TEST_F(IniModelFile, UnwritableFolderRaisesTheCreateErrorAndKeepsTheOldFile)
+{
+    folder.write(QStringLiteral("a.ini"), "[A]\r\nk=1\r\n");
+    TIniModel model(folder.path(QStringLiteral("a.ini")));
+    model.loadFromFile();
+    // Root may write everywhere; a folder standing where the file should be stops everyone.
+    TIniModel blocked(folder.path(QStringLiteral("sub")));
+    QDir(folder.path(QString())).mkdir(QStringLiteral("sub"));
+    blocked.loadText(QStringLiteral("[A]\n"));
+    try {
+        blocked.writeFile();
+        FAIL() << "no error raised";
+    } catch (const FileCreateError &error) {
+        EXPECT_TRUE(error.message().startsWith(u"Datei \"" + folder.path(QStringLiteral("sub")) + u"\" kann nicht erstellt werden. "));
+    }
+    EXPECT_EQ(folder.read(QStringLiteral("a.ini")), "[A]\r\nk=1\r\n");
+}
+
+struct EncodingCase
+{
+    const char *name;
+    QByteArray bytes; // already in rebuilt form
+    const char *firstLine;
+};
+
+void PrintTo(const EncodingCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class IniModelEncoding : public ::testing::TestWithParam<EncodingCase>
+{
+protected:
+    TestFolder folder;
+};
+
+TEST_P(IniModelEncoding, ReadsTheCharactersAndWritesTheSameBytesBack)
+{
+    folder.write(QStringLiteral("a.ini"), GetParam().bytes);
+    TIniModel model(folder.path(QStringLiteral("a.ini")));
+    model.loadFromFile();
+    EXPECT_EQ(model.rebuiltText(u"\n").split(u'\n').constFirst(), text(GetParam().firstLine));
+    model.writeFile();
+    EXPECT_EQ(folder.read(QStringLiteral("a.ini")), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RoundTrips, IniModelEncoding,
+    ::testing::Values(
+        EncodingCase{"utf8", "[Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC]\r\nk=v\r\n\r\n", "[Größe €]"},
+        EncodingCase{"utf8_with_byte_order_mark", "\xEF\xBB\xBF[\xC3\xA4]\r\n\r\n", "[ä]"},
+        EncodingCase{"windows1252", "[Gr\xF6\xDF" "e \x80]\r\nk=\xE4\xA0\x81\r\n\r\n", "[Größe €]"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(IniModelEncodingChange, TextWindows1252CannotHoldIsWrittenAsUtf8)
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("a.ini"), "[\xE4]\r\n\r\n");
+    TIniModel model(folder.path(QStringLiteral("a.ini")));
+    model.loadFromFile();
+    model.write(QStringLiteral("\u00E4"), QStringLiteral("k"), QStringLiteral("\u03A9"));
+    model.writeFile();
+    EXPECT_EQ(folder.read(QStringLiteral("a.ini")), "[\xC3\xA4]\r\nk=\xCE\xA9\r\n\r\n");
+    EXPECT_EQ(model.encoding().kind, TextEncoding::Utf8);
+}
+
+} // namespace

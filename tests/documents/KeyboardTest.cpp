@@ -1,0 +1,138 @@
+#include "DocumentHost.h"
+
+#include "documents/TextAreaView.h"
+#include "platform/ScriptedDesktop.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include "support/QStringPrinting.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The document inside a main window with its menus in the menu bar (the
+// menu items' shortcuts take the keys), or on its own without a menu bar
+// (the text area's key handler does what the items would do).
+enum class Placement { InMenuBar, Alone };
+
+// Counts the key presses other than Ctrl itself that reach a widget.
+class KeyPressCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() != Qt::Key_Control)
+            ++count;
+        return false;
+    }
+};
+
+class DocumentKeys : public ::testing::TestWithParam<Placement>
+{
+protected:
+    void SetUp() override
+    {
+        if (GetParam() == Placement::InMenuBar) {
+            document = host.open(QStringLiteral("NONAME1"));
+            host.activate();
+        } else {
+            alone = std::make_unique<TMDIChild>(QStringLiteral("NONAME1"));
+            document = alone.get();
+            document->show();
+            document->activateWindow();
+            QCoreApplication::processEvents();
+            document->MemoIni->setFocus();
+        }
+        memo = document->MemoIni;
+        memo->setPlainText(QStringLiteral("alpha beta"));
+        selectFirstWord();
+        QApplication::clipboard()->setText(QStringLiteral("[clip]"));
+    }
+
+    void selectFirstWord() const
+    {
+        QTextCursor cursor = memo->textCursor();
+        cursor.setPosition(0);
+        cursor.setPosition(5, QTextCursor::KeepAnchor);
+        memo->setTextCursor(cursor);
+    }
+
+    void press(Qt::Key key) const { QTest::keyClick(memo, key, Qt::ControlModifier); }
+    QAction *item(const char *name) const { return document->findChild<QAction *>(QString::fromLatin1(name)); }
+
+    ScriptedDesktop desktop;
+    DocumentHost host;
+    std::unique_ptr<TMDIChild> alone;
+    TMDIChild *document = nullptr;
+    QPlainTextEdit *memo = nullptr;
+};
+
+TEST_P(DocumentKeys, CtrlCCopiesTheSelectionOnce)
+{
+    QSignalSpy clipboardChanges(QApplication::clipboard(), &QClipboard::dataChanged);
+    QSignalSpy copies(item("Copy1"), &QAction::triggered);
+    press(Qt::Key_C);
+    EXPECT_EQ(QApplication::clipboard()->text(), u"alpha");
+    EXPECT_EQ(clipboardChanges.count(), 1);
+    EXPECT_EQ(copies.count(), 1);
+}
+
+TEST_P(DocumentKeys, CtrlVPastesOnce)
+{
+    press(Qt::Key_V);
+    EXPECT_EQ(memo->toPlainText(), u"[clip] beta");
+}
+
+TEST_P(DocumentKeys, CtrlXCtrlDAndCtrlADoNothing)
+{
+    QSignalSpy clipboardChanges(QApplication::clipboard(), &QClipboard::dataChanged);
+    for (Qt::Key key : {Qt::Key_X, Qt::Key_D, Qt::Key_A})
+        press(key);
+    EXPECT_EQ(memo->toPlainText(), u"alpha beta");
+    EXPECT_EQ(memo->textCursor().selectedText(), u"alpha");
+    EXPECT_EQ(clipboardChanges.count(), 0);
+}
+
+TEST_P(DocumentKeys, OtherKeysStillType)
+{
+    QTest::keyClicks(memo, QStringLiteral("Z"));
+    EXPECT_EQ(memo->toPlainText(), u"Z beta");
+}
+
+TEST(DocumentKeysInMenuBar, ItemShortcutsTakeTheirKeysBeforeTheTextArea)
+{
+    ScriptedDesktop desktop;
+    DocumentHost host;
+    QPlainTextEdit *memo = host.open(QStringLiteral("NONAME1"))->MemoIni;
+    host.activate();
+    KeyPressCounter counter;
+    // Installed last, so it sees the events first, before the document's own filter.
+    memo->installEventFilter(&counter);
+    for (Qt::Key key : {Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_D, Qt::Key_A})
+        QTest::keyClick(memo, key, Qt::ControlModifier);
+    EXPECT_EQ(counter.count, 0);
+    QTest::keyClick(memo, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(counter.count, 1);
+}
+
+TEST_P(DocumentKeys, ShiftEnterBreaksTheLineAsEnterDoes)
+{
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClick(memo, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(memo, Qt::Key_Return);
+    EXPECT_EQ(TextAreaText(memo), u"alpha beta\n\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Placements, DocumentKeys, ::testing::Values(Placement::InMenuBar, Placement::Alone),
+                         [](const auto &info) {
+                             return std::string(info.param == Placement::InMenuBar ? "InMenuBar" : "Alone");
+                         });
+
+} // namespace
