@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/MainActions.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QMdiArea;
+class QMenu;
+class TActionStates;
+class TMDIChild;
+class TMenuMerger;
+
+// The main window: a multiple-document frame holding at most one INI text
+// document window, with the commands to create, open and arrange it.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Titled after the program file at `programFilePath`.
+    explicit TMainForm(const QString &programFilePath, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // Creates the document window for `name` unless one exists; a file of
+    // that name is loaded into it (a failure to read it is raised after the
+    // window was created).
+    void CreateIniDocument(const QString &name);
+    // The document window of the current sub-window, or nullptr.
+    TMDIChild *ActiveDocument() const;
+
+    QMdiArea *const MdiArea;
+    const TMainActions Actions;
+
+private:
+    void FormCreate(const QString &programFilePath);
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void connectActions();
+
+    void FileNew1Execute();
+    void FileOpen1Execute();
+    void FileClose1Execute();
+    void FileExit1Execute();
+    void EditCut1Execute();
+    void EditCopy1Execute();
+    void EditPaste1Execute();
+    void HelpAbout1Execute();
+    void Instruction1Click();
+
+    void updateMenus();
+    void updateWindowMenu();
+
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_editMenu = nullptr;
+    QMenu *m_windowMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QList<QAction *> m_windowListItems;
+    std::unique_ptr<TMenuMerger> m_menuMerger;
+    TActionStates *m_actionStates = nullptr;
+};

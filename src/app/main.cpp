@@ -1,0 +1,32 @@
+#include "app/Environment.h"
+#include "app/MainForm.h"
+#include "platform/CommandGuard.h"
+#include "util/PathHelpers.h"
+#include "util/StringHelpers.h"
+
+#include <QApplication>
+#include <exception>
+
+int main(int argc, char *argv[])
+{
+    // The environment comes first, before the application object exists.
+    std::exception_ptr environmentFailure;
+    try {
+        InitializeEnvironment();
+    } catch (...) {
+        environmentFailure = std::current_exception();
+    }
+
+    QApplication application(argc, argv);
+    const QString programFile = RunningProgramFilePath();
+    // The application title: the program file's name up to its first dot.
+    QApplication::setApplicationName(TextBeforeFirstDot(FileNamePart(programFile)));
+    if (environmentFailure) {
+        runCommand(nullptr, [&environmentFailure] { std::rethrow_exception(environmentFailure); });
+        return EXIT_FAILURE;
+    }
+
+    TMainForm mainForm(programFile);
+    mainForm.show();
+    return QApplication::exec();
+}
