@@ -24,7 +24,7 @@ if ((${#missing[@]} > 0)); then
     if [[ $(id -u) -ne 0 ]]; then
         sudo=(sudo)
     fi
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # sudo clears the environment, so the setting goes on the command itself.
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

@@ -23,7 +23,6 @@ FileDialogRequest SaveFileDialog()
     request.filter = QStringLiteral("Init file (*.ini)|*.ini|Plain text files (*.txt)|*.txt|All files|*.*");
     request.filterIndex = 1;
     request.defaultExtension = QStringLiteral(".ini");
-    request.hideReadOnly = true;
     request.refuseReadOnly = true;
     return request;
 }

@@ -29,7 +29,6 @@ struct FileDialogRequest
     QString defaultExtension; // ".ini"; appended to names typed without an extension
     QString initialDir;
     QString fileName;
-    bool hideReadOnly = false;
     bool refuseReadOnly = false; // read-only files are not accepted (save dialogs)
     bool mustExist = false;
 };

@@ -14,14 +14,11 @@ namespace {
 // it, which would succeed even over a read-only file.
 int reasonAgainstWriting(const QFileInfo &file)
 {
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.isDir())
+    if (!QFileInfo(file.absolutePath()).isDir())
         return ENOENT;
     if (file.isDir())
         return EISDIR;
     if (file.exists() && !file.isWritable())
-        return EACCES;
-    if (!folder.isWritable())
         return EACCES;
     return 0;
 }
@@ -36,6 +33,9 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
         throw FileCreateError(fullPath, systemErrorReason(reason));
 
     QSaveFile file(fullPath);
+    // A writable file in a folder that takes no new files is written in
+    // place rather than refused.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         throw FileCreateError(fullPath, file.errorString());
     if (file.write(bytes) != bytes.size() || !file.commit())
@@ -52,5 +52,9 @@ QByteArray readWholeFile(const QString &path)
         const int reason = !info.exists() ? ENOENT : (!info.isReadable() ? EACCES : 0);
         throw FileOpenError(info.absoluteFilePath(), reason ? systemErrorReason(reason) : file.errorString());
     }
-    return file.readAll();
+    QByteArray bytes = file.readAll();
+    // Half a file must never pass for the whole: it would be written back.
+    if (file.error() != QFileDevice::NoError)
+        throw FileOpenError(info.absoluteFilePath(), file.errorString());
+    return bytes;
 }

@@ -82,7 +82,9 @@ QStringList qtNameFilters(const QString &filter)
         QString patterns = parts.at(i + 1);
         patterns.replace(u';', u' ');
         patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
-        result << label + QStringLiteral(" (") + patterns + u')';
+        const QString shown = QStringLiteral(" (") + patterns + u')';
+        // "Init file (*.ini)" already shows its pattern.
+        result << (label.endsWith(shown) ? label : label + shown);
     }
     return result;
 }

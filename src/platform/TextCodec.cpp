@@ -66,22 +66,25 @@ DecodedText decodeText(const QByteArray &bytes)
     if (std::optional<QString> text = strictUtf8(content))
         return {*text, {TextEncoding::Utf8, bom}};
 
+    // The byte order mark stays out of the text here too, or the first line
+    // would no longer read as what it is.
     QString text;
-    text.reserve(bytes.size());
-    for (char byte : bytes)
+    text.reserve(content.size());
+    for (char byte : content)
         text.append(windows1252ToChar(static_cast<unsigned char>(byte)));
-    return {text, {TextEncoding::Windows1252, false}};
+    return {text, {TextEncoding::Windows1252, bom}};
 }
 
 QByteArray encodeText(const QString &text, TextEncoding &encoding)
 {
-    if (encoding.kind == TextEncoding::Windows1252) {
-        if (std::optional<QByteArray> bytes = toWindows1252(text))
-            return *bytes;
-        encoding = {TextEncoding::Utf8, false};
+    std::optional<QByteArray> bytes;
+    if (encoding.kind == TextEncoding::Windows1252)
+        bytes = toWindows1252(text);
+    if (!bytes) {
+        encoding.kind = TextEncoding::Utf8;
+        bytes = text.toUtf8();
     }
-    QByteArray bytes = text.toUtf8();
     if (encoding.byteOrderMark)
-        bytes.prepend(byteOrderMarkUtf8);
-    return bytes;
+        bytes->prepend(byteOrderMarkUtf8);
+    return *bytes;
 }

@@ -8,7 +8,7 @@ struct TextEncoding
 {
     enum Kind { Utf8, Windows1252 };
     Kind kind = Utf8;
-    bool byteOrderMark = false; // UTF-8 files that began with EF BB BF keep it
+    bool byteOrderMark = false; // files that began with EF BB BF keep it
 
     bool operator==(const TextEncoding &) const = default;
 };

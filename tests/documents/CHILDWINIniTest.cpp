@@ -131,7 +131,6 @@ TEST_F(DocumentWindow, SaveAsAsksWithTheIniFileDialog)
     EXPECT_EQ(dialog.filter, u"Init file (*.ini)|*.ini|Plain text files (*.txt)|*.txt|All files|*.*");
     EXPECT_EQ(dialog.filterIndex, 1);
     EXPECT_EQ(dialog.defaultExtension, u".ini");
-    EXPECT_TRUE(dialog.hideReadOnly);
     EXPECT_TRUE(dialog.refuseReadOnly);
 }
 

@@ -75,7 +75,7 @@ TEST(Desktop, ButtonCaptionsAreGerman)
 TEST(QtDesktop, TurnsTheFilterListIntoQtNameFilters)
 {
     EXPECT_EQ(qtNameFilters(QStringLiteral("Init file (*.ini)|*.ini|All files|*.*")),
-              (QStringList{QStringLiteral("Init file (*.ini) (*.ini)"), QStringLiteral("All files (*)")}));
+              (QStringList{QStringLiteral("Init file (*.ini)"), QStringLiteral("All files (*)")}));
     EXPECT_EQ(qtNameFilters(QStringLiteral("Bit files|*.bf?")), QStringList{QStringLiteral("Bit files (*.bf?)")});
 }
 

@@ -44,4 +44,10 @@ TEST(FileIo, ReadingAMissingFileGivesTheOpenError)
     EXPECT_EQ(readWholeFile(folder.path(QStringLiteral("b.ini"))), QByteArray("bytes\r\n"));
 }
 
+TEST(FileIo, AReadThatFailsHalfWayIsAnOpenErrorNotAShortText)
+{
+    // The kernel lets this file open but refuses to read its first page.
+    EXPECT_THROW(readWholeFile(QStringLiteral("/proc/self/mem")), FileOpenError);
+}
+
 } // namespace
