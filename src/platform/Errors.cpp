@@ -83,6 +83,9 @@ QString systemErrorReason(int errorNumber)
         return QStringLiteral("Das System kann den angegebenen Pfad nicht finden");
     case EISDIR:
         return QStringLiteral("Der Pfad ist ein Ordner");
+    case EIO:
+        return QStringLiteral("Die Anforderung konnte wegen eines E/A-Gerätefehlers nicht ausgeführt werden");
+    case EFBIG:
     case ENOSPC:
         return QStringLiteral("Auf dem Datenträger ist nicht genügend Speicherplatz vorhanden");
     case EBUSY:

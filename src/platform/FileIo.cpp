@@ -14,13 +14,23 @@ namespace {
 // it, which would succeed even over a read-only file.
 int reasonAgainstWriting(const QFileInfo &file)
 {
-    if (!QFileInfo(file.absolutePath()).isDir())
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir())
         return ENOENT;
     if (file.isDir())
         return EISDIR;
     if (file.exists() && !file.isWritable())
         return EACCES;
+    if (!folder.isWritable())
+        return EACCES;
     return 0;
+}
+
+// The system's reason for the failure that just happened, in the system's
+// words where it has one.
+QString failureReason(const QFileDevice &file, int errorNumber)
+{
+    return errorNumber != 0 ? systemErrorReason(errorNumber) : file.errorString();
 }
 
 } // namespace
@@ -33,13 +43,18 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
         throw FileCreateError(fullPath, systemErrorReason(reason));
 
     QSaveFile file(fullPath);
-    // A writable file in a folder that takes no new files is written in
-    // place rather than refused.
-    file.setDirectWriteFallback(true);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        throw FileCreateError(fullPath, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw FileCreateError(fullPath, file.errorString());
+        throw FileCreateError(fullPath, failureReason(file, errno));
+    // commit() renames even when the buffered rest could not be written
+    // (a full disk), so the flush is checked on its own.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int errorNumber = errno;
+        file.cancelWriting();
+        throw FileCreateError(fullPath, failureReason(file, errorNumber));
+    }
+    if (!file.commit())
+        throw FileCreateError(fullPath, failureReason(file, errno));
 }
 
 QByteArray readWholeFile(const QString &path)
@@ -52,9 +67,10 @@ QByteArray readWholeFile(const QString &path)
         const int reason = !info.exists() ? ENOENT : (!info.isReadable() ? EACCES : 0);
         throw FileOpenError(info.absoluteFilePath(), reason ? systemErrorReason(reason) : file.errorString());
     }
+    errno = 0;
     QByteArray bytes = file.readAll();
     // Half a file must never pass for the whole: it would be written back.
     if (file.error() != QFileDevice::NoError)
-        throw FileOpenError(info.absoluteFilePath(), file.errorString());
+        throw FileOpenError(info.absoluteFilePath(), failureReason(file, errno));
     return bytes;
 }

@@ -1,9 +1,11 @@
+#include "support/FileSizeLimit.h"
+
 #include "documents/IniModel.h"
 #include "platform/Errors.h"
+#include "support/QStringPrinting.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
-#include "support/QStringPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -188,22 +190,25 @@ TEST_F(IniModelFile, MissingFileRaisesTheOpenError)
     }
 }
 
-TEST_F(IniModelFile, UnwritableFolderRaisesTheCreateErrorAndKeepsTheOldFile)
+TEST_F(IniModelFile, AWriteThatFailsRaisesTheCreateErrorAndKeepsTheOldFile)
 {
     folder.write(QStringLiteral("a.ini"), "[A]\r\nk=1\r\n");
     TIniModel model(folder.path(QStringLiteral("a.ini")));
     model.loadFromFile();
-    // Root may write everywhere; a folder standing where the file should be stops everyone.
-    TIniModel blocked(folder.path(QStringLiteral("sub")));
-    QDir(folder.path(QString())).mkdir(QStringLiteral("sub"));
-    blocked.loadText(QStringLiteral("[A]\n"));
-    try {
-        blocked.writeFile();
-        FAIL() << "no error raised";
-    } catch (const FileCreateError &error) {
-        EXPECT_TRUE(error.message().startsWith(u"Datei \"" + folder.path(QStringLiteral("sub")) + u"\" kann nicht erstellt werden. "));
+    model.write(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("a value longer than the disk takes"));
+    QString report;
+    {
+        const FileSizeLimit fullDisk(8);
+        try {
+            model.writeFile();
+        } catch (const FileCreateError &error) {
+            report = error.message();
+        }
     }
+    EXPECT_TRUE(report.startsWith(u"Datei \"" + folder.path(QStringLiteral("a.ini")) + u"\" kann nicht erstellt werden. "))
+        << report.toStdString();
     EXPECT_EQ(folder.read(QStringLiteral("a.ini")), "[A]\r\nk=1\r\n");
+    EXPECT_EQ(QDir(folder.path(QString())).entryList(QDir::Files), QStringList{QStringLiteral("a.ini")});
 }
 
 struct EncodingCase

@@ -1,5 +1,6 @@
 #include "platform/Errors.h"
 #include "platform/FileIo.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -13,6 +14,25 @@ TEST(FileIo, ReplacesTheWholeFile)
     folder.write(QStringLiteral("a.ini"), "old and longer content");
     writeFileAtomically(folder.path(QStringLiteral("a.ini")), "new");
     EXPECT_EQ(folder.read(QStringLiteral("a.ini")), QByteArray("new"));
+}
+
+TEST(FileIo, AFullDiskLeavesTheOldFileAndNoTemporaryFile)
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("a.ini"), "[A]\r\nk=1\r\n");
+    QString report;
+    {
+        const FileSizeLimit fullDisk(8);
+        try {
+            writeFileAtomically(folder.path(QStringLiteral("a.ini")), "[A]\r\nk=a value longer than the disk takes\r\n");
+        } catch (const FileCreateError &error) {
+            report = error.message();
+        }
+    }
+    EXPECT_EQ(report, u"Datei \"" + folder.path(QStringLiteral("a.ini")) +
+                          u"\" kann nicht erstellt werden. Auf dem Datenträger ist nicht genügend Speicherplatz vorhanden");
+    EXPECT_EQ(folder.read(QStringLiteral("a.ini")), QByteArray("[A]\r\nk=1\r\n"));
+    EXPECT_EQ(QDir(folder.path(QString())).entryList(QDir::Files), QStringList{QStringLiteral("a.ini")});
 }
 
 TEST(FileIo, AMissingFolderGivesTheFileCreationErrorWithFullPath)
