@@ -10,7 +10,7 @@
 #include "util/PathHelpers.h"
 
 #include <QFileInfo>
-#include <functional>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QToolBar>
+#include <functional>
 
 namespace {
 
@@ -117,6 +118,10 @@ void TMainForm::createToolBar()
     toolBar->setObjectName(QStringLiteral("ToolBar2"));
     toolBar->setMovable(false);
     toolBar->setIconSize(QSize(16, 16));
+    toolBar->setFixedHeight(30);
+    // The first button stands 5 pixels in from the left edge; the tool
+    // bar's layout keeps one margin on all four sides.
+    toolBar->layout()->setContentsMargins(5, 5, 5, 5);
     for (QAction *action : Actions.toolBarActions()) {
         if (action)
             toolBar->addAction(action);

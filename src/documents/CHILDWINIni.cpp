@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace {
@@ -70,19 +71,25 @@ void TMDIChild::setUpMemoIni()
 
 void TMDIChild::connectMenus()
 {
-    connect(m_menus.Close1, &QAction::triggered, this, &TMDIChild::Close1Click);
-    connect(m_menus.Save1, &QAction::triggered, this, &TMDIChild::Save1Click);
-    connect(m_menus.Saveas1, &QAction::triggered, this, &TMDIChild::Saveas1Click);
-    connect(m_menus.Print1, &QAction::triggered, this, &TMDIChild::Print1Click);
-    connect(m_menus.Printersetup1, &QAction::triggered, this, &TMDIChild::Printersetup1Click);
-    connect(m_menus.Copy1, &QAction::triggered, this, &TMDIChild::Copy1Click);
-    connect(m_menus.Paste1, &QAction::triggered, this, &TMDIChild::Paste1Click);
+    // Every item runs through the command guard: a failure is reported and
+    // the document goes on.
+    const auto onChoose = [this](QAction *item, void (TMDIChild::*handler)()) {
+        connect(item, &QAction::triggered, this,
+                [this, handler] { runCommand(this, [this, handler] { (this->*handler)(); }); });
+    };
+    onChoose(m_menus.Close1, &TMDIChild::Close1Click);
+    onChoose(m_menus.Save1, &TMDIChild::Save1Click);
+    onChoose(m_menus.Saveas1, &TMDIChild::Saveas1Click);
+    onChoose(m_menus.Print1, &TMDIChild::Print1Click);
+    onChoose(m_menus.Printersetup1, &TMDIChild::Printersetup1Click);
+    onChoose(m_menus.Copy1, &TMDIChild::Copy1Click);
+    onChoose(m_menus.Paste1, &TMDIChild::Paste1Click);
 }
 
 void TMDIChild::LoadExistingFile()
 {
-    if (!QFileInfo::exists(windowTitle()))
-        return;
+    if (!QFileInfo(windowTitle()).isFile())
+        return; // a new name, or a folder: the document stays without INI file
     auto model = std::make_unique<TIniModel>(windowTitle());
     model->loadFromFile();
     m_iniFile = std::move(model);
@@ -111,7 +118,7 @@ bool TMDIChild::eventFilter(QObject *watched, QEvent *event)
     if (watched == MemoIni && event->type() == QEvent::KeyPress)
         return MemoIniKeyPress(static_cast<const QKeyEvent &>(*event));
     if (watched == MemoIni->viewport() && event->type() == QEvent::MouseButtonDblClick)
-        MemoIniDblClick();
+        runCommand(this, [this] { MemoIniDblClick(); });
     return QWidget::eventFilter(watched, event);
 }
 
@@ -120,11 +127,26 @@ bool TMDIChild::eventFilter(QObject *watched, QEvent *event)
 // does what the item does, and nothing else.
 bool TMDIChild::MemoIniKeyPress(const QKeyEvent &key)
 {
+    if (key.matches(QKeySequence::InsertLineSeparator)) {
+        breakLine();
+        return true;
+    }
     QAction *item = m_menus.itemCarrying(key);
     if (!item)
         return false;
     item->trigger();
     return true;
+}
+
+// Shift+Enter would put a line separator (U+2028) into the line, which the
+// text keeps as a character of that line; a typed break starts a new line,
+// as Enter does, and so is saved as CR LF.
+void TMDIChild::breakLine()
+{
+    QTextCursor caret = MemoIni->textCursor();
+    caret.insertBlock();
+    MemoIni->setTextCursor(caret);
+    MemoIni->ensureCursorVisible();
 }
 
 void TMDIChild::MemoIniDblClick()
@@ -162,12 +184,31 @@ void TMDIChild::Close1Click()
 
 void TMDIChild::Save1Click()
 {
-    runCommand(this, [this] { save(); });
+    if (!m_iniFile) {
+        inform(QStringLiteral("No Init file exsist! Crate by Save as, please!"));
+        return;
+    }
+    m_iniFile->loadText(TextAreaText(MemoIni));
+    m_iniFile->writeFile();
+    SendReEnabled(this);
 }
 
 void TMDIChild::Saveas1Click()
 {
-    runCommand(this, [this] { saveAs(); });
+    const std::optional<QString> chosen = desktop().saveFileName(this, SaveFileDialog());
+    if (!chosen) {
+        inform(QStringLiteral("No file will be created!"));
+        return;
+    }
+    if (QFileInfo::exists(*chosen)) {
+        const MessageRequest question{MessageKind::Confirmation, QStringLiteral("File exists! Overwrite?"),
+                                      {MessageButton::Yes, MessageButton::No}, {}};
+        if (desktop().message(this, question) != MessageButton::Yes)
+            return;
+    }
+    TextEncoding encoding = documentEncoding();
+    writeFileAtomically(*chosen, encodeText(withCrLf(TextAreaText(MemoIni)), encoding));
+    setWindowTitle(*chosen);
 }
 
 void TMDIChild::Print1Click()
@@ -197,35 +238,6 @@ void TMDIChild::UM_ReEnabled_Do()
         return;
     }
     ReplaceTextKeepingView(MemoIni, m_iniFile->rebuiltText(u"\n"));
-}
-
-void TMDIChild::save()
-{
-    if (!m_iniFile) {
-        inform(QStringLiteral("No Init file exsist! Crate by Save as, please!"));
-        return;
-    }
-    m_iniFile->loadText(TextAreaText(MemoIni));
-    m_iniFile->writeFile();
-    SendReEnabled(this);
-}
-
-void TMDIChild::saveAs()
-{
-    const std::optional<QString> chosen = desktop().saveFileName(this, SaveFileDialog());
-    if (!chosen) {
-        inform(QStringLiteral("No file will be created!"));
-        return;
-    }
-    if (QFileInfo::exists(*chosen)) {
-        const MessageRequest question{MessageKind::Confirmation, QStringLiteral("File exists! Overwrite?"),
-                                      {MessageButton::Yes, MessageButton::No}, {}};
-        if (desktop().message(this, question) != MessageButton::Yes)
-            return;
-    }
-    TextEncoding encoding = documentEncoding();
-    writeFileAtomically(*chosen, encodeText(withCrLf(TextAreaText(MemoIni)), encoding));
-    setWindowTitle(*chosen);
 }
 
 void TMDIChild::inform(const QString &text)

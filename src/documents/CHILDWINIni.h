@@ -53,8 +53,7 @@ private:
     void FormClose();
     void UM_ReEnabled_Do();
 
-    void save();
-    void saveAs();
+    void breakLine();
     void inform(const QString &text);
     TextEncoding documentEncoding() const;
 

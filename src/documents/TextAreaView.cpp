@@ -7,10 +7,10 @@
 QString TextAreaText(const QPlainTextEdit *edit)
 {
     // toPlainText() would turn no-break spaces into blanks and so change
-    // characters the user never touched.
+    // characters the user never touched. A line separator (U+2028) read
+    // from the file stays one; typed line breaks are always new lines.
     QString text = edit->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n');
-    text.replace(QChar::LineSeparator, u'\n'); // Shift+Enter breaks the line as Enter does
     return text;
 }
 

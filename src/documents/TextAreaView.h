@@ -5,7 +5,7 @@
 class QPlainTextEdit;
 
 // The text area's text as shown: lines separated by "\n", every other
-// character kept as it is (no-break spaces included).
+// character kept as it is (no-break spaces and line separators included).
 QString TextAreaText(const QPlainTextEdit *edit);
 
 // Replaces the whole text but keeps the scroll position, and the caret on

@@ -1,49 +1,15 @@
-#include "DocumentHost.h"
-#include "support/QStringPrinting.h"
+#include "DocumentWindowFixture.h"
 
 #include "documents/ReEnabledEvent.h"
-#include "documents/TextAreaView.h"
-#include "platform/ScriptedDesktop.h"
-#include "support/TestFiles.h"
+#include "support/QStringPrinting.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <gtest/gtest.h>
 
 namespace {
-
-const QByteArray exampleFile = "; settings of myapp\r\n"
-                               "loose text\r\n"
-                               "[ACCESS]\r\n"
-                               "\r\n"
-                               "FLAGS = $0000A001,bf;Read and write\r\n"
-                               "; old = $0\r\n"
-                               "[Paths]\r\n"
-                               "  Home  =  C:\\data  \r\n";
-const char *const exampleShown = "[ACCESS]\nFLAGS=$0000A001,bf;Read and write\n\n[Paths]\nHome=C:\\data\n\n";
-const QByteArray exampleRebuilt = "[ACCESS]\r\nFLAGS=$0000A001,bf;Read and write\r\n\r\n[Paths]\r\nHome=C:\\data\r\n\r\n";
-
-class DocumentWindow : public ::testing::Test
-{
-protected:
-    TMDIChild *openExample()
-    {
-        folder.write(QStringLiteral("myapp_v2.ini"), exampleFile);
-        return host.open(path(QStringLiteral("myapp_v2.ini")));
-    }
-    QString path(const QString &name) const { return folder.path(name); }
-    QString shownText() const { return TextAreaText(host.document()->MemoIni); }
-    void type(const QString &text) const { host.document()->MemoIni->setPlainText(text); }
-
-    CurrentDirectoryGuard guard; // Save As moves the current directory
-    ScriptedDesktop desktop;
-    TestFolder folder;
-    DocumentHost host;
-};
 
 TEST_F(DocumentWindow, ShowsTheRebuiltTextOfAnExistingFile)
 {
@@ -62,14 +28,26 @@ TEST_F(DocumentWindow, ANameThatIsNoFileGivesAnEmptyDocumentWithoutIniFile)
     EXPECT_EQ(document->IniFile(), nullptr);
 }
 
+TEST_F(DocumentWindow, AFolderOfThatNameIsNoFileAndGivesAnEmptyDocumentWithoutIniFile)
+{
+    QDir(path(QString())).mkdir(QStringLiteral("folder.ini"));
+    TMDIChild *document = host.open(path(QStringLiteral("folder.ini")));
+    EXPECT_TRUE(desktop.calls().empty());
+    EXPECT_EQ(document->windowTitle(), path(QStringLiteral("folder.ini")));
+    EXPECT_TRUE(shownText().isEmpty());
+    EXPECT_EQ(document->IniFile(), nullptr);
+}
+
 TEST_F(DocumentWindow, AFileThatCannotBeReadIsReportedAndLeavesTheDocumentEmpty)
 {
-    QDir(path(QString())).mkdir(QStringLiteral("folder.ini")); // exists, but is no readable file
-    TMDIChild *document = host.open(path(QStringLiteral("folder.ini")));
-    EXPECT_EQ(desktop.messageTexts(),
-              QStringList{u"Datei " + path(QStringLiteral("folder.ini")) + u" kann nicht geöffnet werden. Der Pfad ist ein Ordner."});
-    EXPECT_EQ(desktop.messages().front().kind, MessageKind::Error);
-    EXPECT_EQ(document->windowTitle(), path(QStringLiteral("folder.ini")));
+    // The kernel lets this file open but refuses to read it, for root too.
+    const QString unreadable = QStringLiteral("/proc/self/mem");
+    TMDIChild *document = host.open(unreadable);
+    ASSERT_EQ(desktop.messages().size(), 1u);
+    const MessageRequest report = desktop.messages().front();
+    EXPECT_TRUE(report.text.startsWith(u"Datei /proc/self/mem kann nicht geöffnet werden. ")) << report.text.toStdString();
+    EXPECT_EQ(report.kind, MessageKind::Error);
+    EXPECT_EQ(document->windowTitle(), unreadable);
     EXPECT_TRUE(shownText().isEmpty());
     EXPECT_EQ(document->IniFile(), nullptr);
 }
@@ -109,6 +87,16 @@ TEST_F(DocumentWindow, SaveKeepsWindows1252Characters)
     EXPECT_EQ(folder.read(QStringLiteral("w.ini")), "[Gr\xF6\xDF" "e]\r\nk=\xE4\xA0\x81\r\n\r\n");
 }
 
+TEST_F(DocumentWindow, SaveKeepsALineSeparatorReadFromTheFile)
+{
+    const QByteArray bytes = "[A]\r\nk=x\xE2\x80\xA8y\r\n\r\n"; // U+2028 inside the value
+    folder.write(QStringLiteral("s.ini"), bytes);
+    host.open(path(QStringLiteral("s.ini")));
+    host.choose(QStringLiteral("Save1"));
+    EXPECT_EQ(folder.read(QStringLiteral("s.ini")), bytes);
+    EXPECT_EQ(shownText(), QStringLiteral("[A]\nk=x\u2028y\n\n"));
+}
+
 TEST_F(DocumentWindow, NewDocumentSaveAsksForSaveAs)
 {
     CurrentDirectoryGuard local;
@@ -120,115 +108,6 @@ TEST_F(DocumentWindow, NewDocumentSaveAsksForSaveAs)
     EXPECT_EQ(desktop.messages().front().text, u"No Init file exsist! Crate by Save as, please!");
     EXPECT_EQ(desktop.messages().front().kind, MessageKind::Information);
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("NONAME1"))));
-}
-
-TEST_F(DocumentWindow, SaveAsAsksWithTheIniFileDialog)
-{
-    host.open(QStringLiteral("NONAME1"));
-    host.choose(QStringLiteral("Saveas1"));
-    ASSERT_EQ(desktop.calls().front().kind, ScriptedDesktop::CallKind::SaveDialog);
-    const FileDialogRequest &dialog = desktop.calls().front().dialog;
-    EXPECT_EQ(dialog.filter, u"Init file (*.ini)|*.ini|Plain text files (*.txt)|*.txt|All files|*.*");
-    EXPECT_EQ(dialog.filterIndex, 1);
-    EXPECT_EQ(dialog.defaultExtension, u".ini");
-    EXPECT_TRUE(dialog.refuseReadOnly);
-}
-
-TEST_F(DocumentWindow, SaveAsCancelledCreatesNoFile)
-{
-    host.open(QStringLiteral("NONAME1"));
-    desktop.fileAnswers = {std::nullopt};
-    host.choose(QStringLiteral("Saveas1"));
-    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("No file will be created!")});
-    EXPECT_EQ(host.document()->windowTitle(), u"NONAME1");
-}
-
-TEST_F(DocumentWindow, NewDocumentSaveAsWritesTheTextAsShownAndRetitles)
-{
-    CurrentDirectoryGuard local;
-    QDir::setCurrent(path(QString()));
-    TMDIChild *document = host.open(QStringLiteral("NONAME1"));
-    type(QStringLiteral("; kept\n[A]\n k = v \n"));
-    desktop.fileAnswers = {path(QStringLiteral("saved.ini"))};
-    host.choose(QStringLiteral("Saveas1"));
-    EXPECT_EQ(folder.read(QStringLiteral("saved.ini")), "; kept\r\n[A]\r\n k = v \r\n");
-    EXPECT_EQ(document->windowTitle(), path(QStringLiteral("saved.ini")));
-    EXPECT_TRUE(desktop.messages().empty());
-    EXPECT_EQ(document->IniFile(), nullptr);
-
-    host.choose(QStringLiteral("Save1"));
-    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("No Init file exsist! Crate by Save as, please!")});
-
-    host.closeDocument();
-    EXPECT_EQ(host.document(), nullptr);
-    EXPECT_EQ(folder.read(QStringLiteral("saved.ini")), "; kept\r\n[A]\r\n k = v \r\n");
-    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("NONAME1"))));
-}
-
-TEST_F(DocumentWindow, SaveAsWithoutLineBreakAfterTheLastLine)
-{
-    host.open(QStringLiteral("NONAME1"));
-    type(QStringLiteral("a\nb"));
-    desktop.fileAnswers = {path(QStringLiteral("plain.txt"))};
-    host.choose(QStringLiteral("Saveas1"));
-    EXPECT_EQ(folder.read(QStringLiteral("plain.txt")), "a\r\nb");
-}
-
-class SaveAsOverExistingFile : public DocumentWindow, public ::testing::WithParamInterface<MessageButton>
-{
-};
-
-TEST_P(SaveAsOverExistingFile, AsksBeforeOverwriting)
-{
-    folder.write(QStringLiteral("other.ini"), "old");
-    TMDIChild *document = host.open(QStringLiteral("NONAME1"));
-    type(QStringLiteral("new"));
-    desktop.fileAnswers = {path(QStringLiteral("other.ini"))};
-    desktop.messageAnswers = {GetParam()};
-    host.choose(QStringLiteral("Saveas1"));
-
-    ASSERT_EQ(desktop.messages().size(), 1u);
-    const MessageRequest question = desktop.messages().front();
-    EXPECT_EQ(question.text, u"File exists! Overwrite?");
-    EXPECT_EQ(question.kind, MessageKind::Confirmation);
-    EXPECT_EQ(question.buttons, (QList<MessageButton>{MessageButton::Yes, MessageButton::No}));
-    const bool yes = GetParam() == MessageButton::Yes;
-    EXPECT_EQ(folder.read(QStringLiteral("other.ini")), yes ? "new" : "old");
-    EXPECT_EQ(document->windowTitle(), yes ? path(QStringLiteral("other.ini")) : QStringLiteral("NONAME1"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Answers, SaveAsOverExistingFile, ::testing::Values(MessageButton::Yes, MessageButton::No));
-
-TEST_F(DocumentWindow, SaveAsThatCannotWriteKeepsTheTitle)
-{
-    host.open(QStringLiteral("NONAME1"));
-    desktop.fileAnswers = {path(QStringLiteral("missing/x.ini"))};
-    host.choose(QStringLiteral("Saveas1"));
-    EXPECT_EQ(desktop.messageTexts(),
-              QStringList{u"Datei \"" + path(QStringLiteral("missing/x.ini")) +
-                          u"\" kann nicht erstellt werden. Das System kann den angegebenen Pfad nicht finden."});
-    EXPECT_EQ(host.document()->windowTitle(), u"NONAME1");
-}
-
-TEST_F(DocumentWindow, AfterSaveAsSaveStillWritesTheOriginalFile)
-{
-    TMDIChild *document = openExample();
-    desktop.fileAnswers = {path(QStringLiteral("copy.ini"))};
-    host.choose(QStringLiteral("Saveas1"));
-    type(QStringLiteral("[Changed]\n"));
-    host.choose(QStringLiteral("Save1"));
-    EXPECT_EQ(folder.read(QStringLiteral("myapp_v2.ini")), "[Changed]\r\n\r\n");
-    EXPECT_EQ(folder.read(QStringLiteral("copy.ini")), exampleRebuilt);
-    EXPECT_EQ(document->windowTitle(), path(QStringLiteral("copy.ini")));
-}
-
-TEST_F(DocumentWindow, SaveAsWritesInTheEncodingTheFileWasReadIn)
-{
-    folder.write(QStringLiteral("w.ini"), "[\xE4]\r\n\r\n");
-    host.open(path(QStringLiteral("w.ini")));
-    desktop.fileAnswers = {path(QStringLiteral("copy.ini"))};
-    host.choose(QStringLiteral("Saveas1"));
-    EXPECT_EQ(folder.read(QStringLiteral("copy.ini")), "[\xE4]\r\n\r\n");
 }
 
 TEST_F(DocumentWindow, CloseWritesTheTextAndDestroysTheWindow)

@@ -1,14 +1,14 @@
 #include "DocumentHost.h"
 
-#include "documents/TextAreaView.h"
 #include "platform/ScriptedDesktop.h"
+#include "support/QStringPrinting.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
-#include "support/QStringPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,16 @@ namespace {
 // menu items' shortcuts take the keys), or on its own without a menu bar
 // (the text area's key handler does what the items would do).
 enum class Placement { InMenuBar, Alone };
+
+std::string placementName(Placement placement)
+{
+    return placement == Placement::InMenuBar ? "InMenuBar" : "Alone";
+}
+
+void PrintTo(Placement placement, std::ostream *out)
+{
+    *out << placementName(placement);
+}
 
 // Counts the key presses other than Ctrl itself that reach a widget.
 class KeyPressCounter : public QObject
@@ -122,17 +132,22 @@ TEST(DocumentKeysInMenuBar, ItemShortcutsTakeTheirKeysBeforeTheTextArea)
     EXPECT_EQ(counter.count, 1);
 }
 
-TEST_P(DocumentKeys, ShiftEnterBreaksTheLineAsEnterDoes)
+// A typed line break is a new line, also with Shift, and is saved as CR LF.
+TEST_P(DocumentKeys, ShiftEnterStartsANewLineAsEnterDoes)
 {
+    TestFolder folder;
     memo->moveCursor(QTextCursor::End);
     QTest::keyClick(memo, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(memo, QStringLiteral("x"));
+    QTest::keyClick(memo, Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier);
     QTest::keyClick(memo, Qt::Key_Return);
-    EXPECT_EQ(TextAreaText(memo), u"alpha beta\n\n");
+    EXPECT_EQ(memo->blockCount(), 4);
+    desktop.fileAnswers = {folder.path(QStringLiteral("typed.ini"))};
+    item("Saveas1")->trigger();
+    EXPECT_EQ(folder.read(QStringLiteral("typed.ini")), "alpha beta\r\nx\r\n\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Placements, DocumentKeys, ::testing::Values(Placement::InMenuBar, Placement::Alone),
-                         [](const auto &info) {
-                             return std::string(info.param == Placement::InMenuBar ? "InMenuBar" : "Alone");
-                         });
+                         [](const auto &info) { return placementName(info.param); });
 
 } // namespace

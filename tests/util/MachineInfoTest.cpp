@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QSysInfo>
 #include <gtest/gtest.h>
+#include <ostream>
 
 using namespace Qt::StringLiterals;
 
@@ -45,6 +46,11 @@ struct StampCase
     QDateTime localTime;
     double days;
 };
+
+void PrintTo(const StampCase &row, std::ostream *out)
+{
+    *out << row.localTime.toString(Qt::ISODate).toStdString() << " -> " << QString::number(row.days, 'g', 12).toStdString();
+}
 
 class FileDateTimeOf : public ::testing::TestWithParam<StampCase>
 {

@@ -8,8 +8,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-#define ROW(function, input, expected) TextCase{#function, &function, input, expected}
-
 const TextCase windowsPathRows[] = {
     ROW(NormalizeDirectory, uR"(C:\Tools\Flags)"_s, uR"(C:\Tools\Flags\)"_s),
     ROW(NormalizeDirectory, uR"(C:\Tools\\Flags\\\)"_s, uR"(C:\Tools\Flags\)"_s),
@@ -82,20 +80,8 @@ const TextCase slashPathRows[] = {
     ROW(BaseNameWithoutSuffix, u"/x_y/plain.ini"_s, u"plain"_s),
 };
 
-#undef ROW
-
-class PathFunction : public ::testing::TestWithParam<TextCase>
-{
-};
-
-TEST_P(PathFunction, GivesTheExpectedText)
-{
-    const TextCase &row = GetParam();
-    EXPECT_EQ(row.apply(row.input), row.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(WindowsPaths, PathFunction, ::testing::ValuesIn(windowsPathRows));
-INSTANTIATE_TEST_SUITE_P(SlashPaths, PathFunction, ::testing::ValuesIn(slashPathRows));
+INSTANTIATE_TEST_SUITE_P(WindowsPaths, TextFunction, ::testing::ValuesIn(windowsPathRows));
+INSTANTIATE_TEST_SUITE_P(SlashPaths, TextFunction, ::testing::ValuesIn(slashPathRows));
 
 TEST(BaseNameWithoutSuffix, ALongNameWithoutSeparatorKeepsItsLast255Characters)
 {

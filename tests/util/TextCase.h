@@ -2,6 +2,7 @@
 
 #include "support/QStringPrinting.h"
 
+#include <gtest/gtest.h>
 #include <ostream>
 
 // One row of a table of a one-text function: its name for the report,
@@ -14,6 +15,9 @@ struct TextCase
     QString expected;
 };
 
+// A row for `function`, named after it.
+#define ROW(function, input, expected) TextCase{#function, &function, input, expected}
+
 inline void PrintTo(const TextCase &row, std::ostream *out)
 {
     *out << row.function << '(';
@@ -21,3 +25,9 @@ inline void PrintTo(const TextCase &row, std::ostream *out)
     *out << ") -> ";
     PrintTo(row.expected, out);
 }
+
+// Each helper's file instantiates this with its own rows; the test itself
+// is in TextCase.cpp.
+class TextFunction : public ::testing::TestWithParam<TextCase>
+{
+};
