@@ -101,8 +101,9 @@ void TCellGrid::LayoutChanged()
     viewport()->update();
 }
 
-void TCellGrid::RowsChanged()
+void TCellGrid::RowsChanged(TRowsChange Change)
 {
+    m_editor->followRows(Change);
     LayoutChanged();
 }
 

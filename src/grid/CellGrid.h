@@ -31,7 +31,7 @@ public:
     void InvalidateColumn(int ACol) override;
     void InvalidateHeader() override;
     void LayoutChanged() override;
-    void RowsChanged() override;
+    void RowsChanged(TRowsChange Change) override;
     void ScrollToTop() override;
     void SelectionChanged() override;
     void Refresh() override;

@@ -4,6 +4,7 @@
 #include "grid/GridTextFile.h"
 
 #include <algorithm>
+#include <utility>
 
 TCustomCellGrid::TCustomCellGrid()
     : Columns(*this)
@@ -74,8 +75,12 @@ int TCustomCellGrid::AddRow(int Count)
 {
     if (Count < 1)
         return RowCount() - 1;
+    const int first = RowCount();
     m_rows.Append(Count);
-    RowsChanged();
+    if (m_rowsLoadCount == 0)
+        RowsChanged({TRowsChangeKind::Appended, first});
+    else if (m_firstRowLoaded < 0)
+        m_firstRowLoaded = first;
     const int last = RowCount() - 1;
     if (OnDataChange)
         OnDataChange(this, dcAddRow, last);
@@ -89,7 +94,7 @@ void TCustomCellGrid::InsertRow(int Index)
     // The selected row stays the selected row as it moves down.
     if (rowWasSelected && m_selectedRow >= Index)
         ++m_selectedRow;
-    RowsChanged();
+    RowsChanged({TRowsChangeKind::Inserted, Index});
     Refresh();
     if (OnDataChange)
         OnDataChange(this, dcInsertRow, Index);
@@ -101,7 +106,7 @@ void TCustomCellGrid::DeleteRow(int Index)
     if (m_selectedRow > Index)
         --m_selectedRow;
     KeepSelectionInside();
-    RowsChanged();
+    RowsChanged({TRowsChangeKind::Deleted, Index});
     Refresh();
     if (OnDataChange)
         OnDataChange(this, dcDeleteRow, Index);
@@ -110,8 +115,9 @@ void TCustomCellGrid::DeleteRow(int Index)
 void TCustomCellGrid::ClearRows()
 {
     m_rows.Clear();
+    m_firstRowLoaded = -1;
     m_selectedRow = 0;
-    RowsChanged();
+    RowsChanged({TRowsChangeKind::Cleared});
     ScrollToTop();
     Refresh();
 }
@@ -120,6 +126,13 @@ void TCustomCellGrid::EndUpdate()
 {
     if (m_updateCount > 0 && --m_updateCount == 0)
         Refresh();
+}
+
+void TCustomCellGrid::EndRowsLoad()
+{
+    if (m_rowsLoadCount == 0 || --m_rowsLoadCount > 0 || m_firstRowLoaded < 0)
+        return;
+    RowsChanged({TRowsChangeKind::Appended, std::exchange(m_firstRowLoaded, -1)});
 }
 
 void TCustomCellGrid::CellChanged(int ACol, int ARow)
@@ -159,7 +172,7 @@ void TCustomCellGrid::InvalidateCell(int, int) {}
 void TCustomCellGrid::InvalidateColumn(int) {}
 void TCustomCellGrid::InvalidateHeader() {}
 void TCustomCellGrid::LayoutChanged() {}
-void TCustomCellGrid::RowsChanged() {}
+void TCustomCellGrid::RowsChanged(TRowsChange) {}
 void TCustomCellGrid::ScrollToTop() {}
 void TCustomCellGrid::SelectionChanged() {}
 void TCustomCellGrid::Refresh() {}

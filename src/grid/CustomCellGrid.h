@@ -82,7 +82,11 @@ public:
     // Above zero, cell writes neither repaint nor raise OnChange.
     void BeginUpdate() { ++m_updateCount; }
     void EndUpdate();
-    int UpdateCount() const { return m_updateCount; }
+
+    // Brackets a bulk load: rows appended in between reach the view once,
+    // at the end, rather than row by row. Events are raised as always.
+    void BeginRowsLoad() { ++m_rowsLoadCount; }
+    void EndRowsLoad();
 
     // --- Text files (separator ";" and line-break character "|" in the system)
     void SaveToTextFile(const QString &FileName, QChar Separator, QChar LineBreakChar) const;
@@ -151,8 +155,8 @@ public:
     // The editor's first text: Cells passed through OnApplyEditText.
     QString EditorText(int ACol, int ARow);
     // Stores an edited text: OnEditAccept, OnEditText, Cells := text
-    // (OnChange), OnAfterEdit. False when the cell no longer exists
-    // (nothing is stored or raised).
+    // (OnChange), OnAfterEdit. False when the cell no longer exists: then
+    // only OnEditAccept is raised and nothing is stored.
     bool ApplyEditText(int ACol, int ARow, const QString &Text);
     // Raises OnEndEditing; false keeps the editor open.
     bool AcceptEndEditing(int ACol, int ARow, QString &Value);
@@ -177,7 +181,9 @@ public:
     // Widths, positions, visibility or sizes changed: recompute geometry,
     // move an open editor with its cell.
     virtual void LayoutChanged();
-    virtual void RowsChanged(); // row count changed: scroll range
+    // Rows were appended, inserted, deleted, cleared or reordered: the
+    // scroll range, and an open editor stays with its cell or closes.
+    virtual void RowsChanged(TRowsChange Change);
     virtual void ScrollToTop();
     virtual void SelectionChanged(); // after SetSelectedCell: scroll it into view
     virtual void Refresh(); // repaint everything
@@ -192,12 +198,13 @@ public:
 private:
     void ColumnAdded(const TCustomGridColumn &AColumn);
     friend class TGridColumns;
-    void DeleteRowSilently(int Index);
     void KeepSelectionInside();
 
     TGridRows m_rows;
     int m_startRowCount = 0;
     int m_updateCount = 0;
+    int m_rowsLoadCount = 0;
+    int m_firstRowLoaded = -1; // first row appended in the running load; -1: none yet
     TGridOptions m_options;
     TAppearanceOptions m_appearanceOptions;
     bool m_readOnly = false;

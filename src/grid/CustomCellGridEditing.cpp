@@ -63,13 +63,12 @@ QString TCustomCellGrid::EditorText(int ACol, int ARow)
 
 bool TCustomCellGrid::ApplyEditText(int ACol, int ARow, const QString &Text)
 {
-    // A cell deleted while its editor was open takes nothing; handlers are
-    // not asked about a cell they could not look at.
-    if (!CellExists(ACol, ARow))
-        return false;
     bool accept = true;
     if (OnEditAccept)
         OnEditAccept(this, ACol, ARow, Text, accept);
+    // A cell gone by now (no rows left, or its row deleted) takes nothing.
+    if (!CellExists(ACol, ARow))
+        return false;
     if (!accept)
         return true;
     QString value = Text;
@@ -125,6 +124,7 @@ void TCustomCellGrid::SortByColumn(int ACol)
             m_selectedRow = row;
             break;
         }
+    RowsChanged({TRowsChangeKind::Reordered});
     Refresh();
     SelectionChanged();
     if (OnAfterSort)

@@ -88,15 +88,20 @@ bool GridEditorController::close()
         if (!m_grid.AcceptEndEditing(m_cell.ACol, m_cell.ARow, value))
             return false;
     }
+    dismiss();
+    if (m_grid.OnEditExit)
+        m_grid.OnEditExit(&m_grid);
+    return true;
+}
+
+void GridEditorController::dismiss()
+{
     const TCellAddress closed = std::exchange(m_cell, TCellAddress{});
     // Hiding a focused editor would pass the focus to the next control.
     if (m_editor->hasFocus())
         m_grid.setFocus(Qt::OtherFocusReason);
     m_editor->hide();
     m_grid.InvalidateCell(closed.ACol, closed.ARow);
-    if (m_grid.OnEditExit)
-        m_grid.OnEditExit(&m_grid);
-    return true;
 }
 
 bool GridEditorController::applyAndClose()
@@ -121,4 +126,36 @@ void GridEditorController::reposition()
 {
     if (isOpen())
         m_editor->setGeometry(m_grid.gridGeometry().cellContentRect(m_cell.ACol, m_cell.ARow));
+}
+
+void GridEditorController::followRows(TRowsChange change)
+{
+    // OnEndEditing is not asked: it could not keep the editor over a cell
+    // that is not there.
+    if (isOpen() && !keepCellThrough(change))
+        dismiss();
+}
+
+// Moves the edited row with an insertion or deletion above it; false when
+// the edited cell is gone, or its row is no longer known after a sort.
+bool GridEditorController::keepCellThrough(TRowsChange change)
+{
+    switch (change.Kind) {
+    case TRowsChangeKind::Appended:
+        return true;
+    case TRowsChangeKind::Inserted:
+        if (change.Index <= m_cell.ARow)
+            ++m_cell.ARow;
+        return true;
+    case TRowsChangeKind::Deleted:
+        if (change.Index == m_cell.ARow)
+            return false;
+        if (change.Index < m_cell.ARow)
+            --m_cell.ARow;
+        return true;
+    case TRowsChangeKind::Cleared:
+    case TRowsChangeKind::Reordered:
+        return false;
+    }
+    return false;
 }

@@ -10,7 +10,7 @@ class TInplaceEdit;
 // The in-place editing cycle of the grid: open over a cell (filled from
 // the cell, or empty with a typed character), store the text (ApplyEditing),
 // close when OnEndEditing agrees, and keep the editor over its cell when
-// the layout or the scroll position changes.
+// the layout, the scroll position or the rows change.
 class GridEditorController
 {
 public:
@@ -37,10 +37,16 @@ public:
     // Esc: closes without storing (with goEscClearEdit only clears).
     void cancel();
     void reposition();
+    // Keeps the editor with its cell when rows are inserted or deleted
+    // above it; closes it without storing when its cell is gone (its row
+    // deleted, all rows cleared) or may have moved (rows sorted).
+    void followRows(TRowsChange change);
 
 private:
     bool open(TCellAddress cell, const QString *typed);
     void dressFor(TCellAddress cell);
+    bool keepCellThrough(TRowsChange change);
+    void dismiss();
 
     TCellGrid &m_grid;
     TInplaceEdit *m_editor; // child of the viewport, hidden while closed

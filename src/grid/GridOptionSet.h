@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 // A small typed set over one of the grid's option enums; each enumerator
-// is a bit number, so Bits() is the option word as stored elsewhere.
+// is a bit number in the set's word.
 template<typename Enum>
 class TOptionSet
 {
@@ -14,13 +14,6 @@ public:
     {
         for (Enum option : options)
             m_bits |= bitOf(option);
-    }
-
-    static constexpr TOptionSet FromBits(quint32 bits)
-    {
-        TOptionSet set;
-        set.m_bits = bits;
-        return set;
     }
 
     constexpr bool Contains(Enum option) const { return (m_bits & bitOf(option)) != 0; }
@@ -34,8 +27,6 @@ public:
         m_bits &= ~bitOf(option);
         return *this;
     }
-    constexpr bool IsEmpty() const { return m_bits == 0; }
-    constexpr quint32 Bits() const { return m_bits; }
 
     constexpr bool operator==(const TOptionSet &) const = default;
 

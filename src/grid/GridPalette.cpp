@@ -22,7 +22,6 @@ namespace GridPalette {
 QColor window() { return paletteColor(QPalette::Base); }
 QColor windowText() { return paletteColor(QPalette::Text); }
 QColor buttonFace() { return paletteColor(QPalette::Button); }
-QColor buttonShadow() { return paletteColor(QPalette::Dark); }
 QColor highlight() { return paletteColor(QPalette::Highlight); }
 QColor highlightedText() { return paletteColor(QPalette::HighlightedText); }
 

@@ -8,7 +8,6 @@ namespace GridPalette {
 QColor window();
 QColor windowText();
 QColor buttonFace();
-QColor buttonShadow();
 QColor highlight();
 QColor highlightedText();
 QColor activeBorder();

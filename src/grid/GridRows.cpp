@@ -31,18 +31,6 @@ const TCell &TGridRows::Cell(int ACol, int ARow) const
     return *m_columns[size_t(ACol)][size_t(ARow)];
 }
 
-TRowRecord &TGridRows::Record(int ARow)
-{
-    CheckRow(ARow);
-    return m_records[size_t(ARow)];
-}
-
-const TRowRecord &TGridRows::Record(int ARow) const
-{
-    CheckRow(ARow);
-    return m_records[size_t(ARow)];
-}
-
 void TGridRows::AddColumn(const TCustomGridColumn &AColumn)
 {
     std::vector<std::unique_ptr<TCell>> cells;

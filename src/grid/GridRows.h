@@ -36,8 +36,6 @@ public:
     // fetched. Raises ListIndexError for a row or column outside the grid.
     TCell &Cell(int ACol, int ARow);
     const TCell &Cell(int ACol, int ARow) const;
-    TRowRecord &Record(int ARow);
-    const TRowRecord &Record(int ARow) const;
 
     void AddColumn(const TCustomGridColumn &AColumn);
     void Append(int ACount);

@@ -59,13 +59,19 @@ QByteArray utf16LittleEndianWithMark(const QString &text)
     return bytes;
 }
 
-// The grid's callers expect input/output errors; say why in its words.
-InOutError ioErrorFor(const QString &fileName)
+// Why a save failed, as a system error number: what the file system
+// shows speaks first, else the error the failing call left behind.
+int saveFailureReason(const QString &fileName, int lastError)
 {
     const QFileInfo file(fileName);
-    if (!QFileInfo(file.absolutePath()).isDir())
-        return InOutError::fromSystemError(ENOENT);
-    return InOutError::accessDenied();
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir())
+        return ENOENT;
+    if (file.isDir())
+        return EISDIR;
+    if ((file.exists() && !file.isWritable()) || !folder.isWritable())
+        return EACCES;
+    return lastError != 0 ? lastError : EIO;
 }
 
 } // namespace
@@ -86,10 +92,12 @@ void decode(TCustomCellGrid &Grid, const QByteArray &Bytes, QChar Separator, QCh
 void save(const TCustomCellGrid &Grid, const QString &FileName, QChar Separator, QChar LineBreakChar)
 {
     const QByteArray bytes = encode(Grid, Separator, LineBreakChar);
+    errno = 0;
     try {
         writeFileAtomically(FileName, bytes);
     } catch (const FileCreateError &) {
-        throw ioErrorFor(FileName);
+        // The grid's callers expect input/output errors, in its words.
+        throw InOutError::fromSystemError(saveFailureReason(FileName, errno));
     }
 }
 

@@ -25,6 +25,24 @@ QString utf16(const QByteArray &bytes, bool bigEndian)
     return text;
 }
 
+// Holds the view's per-row work back while rows are appended, also when
+// a handler's failure ends the load early.
+class RowsLoad
+{
+public:
+    explicit RowsLoad(TCustomCellGrid &grid)
+        : m_grid(grid)
+    {
+        m_grid.BeginRowsLoad();
+    }
+    ~RowsLoad() { m_grid.EndRowsLoad(); }
+    RowsLoad(const RowsLoad &) = delete;
+    RowsLoad &operator=(const RowsLoad &) = delete;
+
+private:
+    TCustomCellGrid &m_grid;
+};
+
 } // namespace
 
 GridTextReader::GridTextReader(TCustomCellGrid &AGrid, QChar ASeparator, QChar ALineBreakChar)
@@ -52,6 +70,7 @@ void GridTextReader::read(const QString &text)
 {
     m_grid.ClearRows();
     m_grid.Rows().Reserve(int(std::min<qsizetype>(text.count(u'\n') + 1, std::numeric_limits<int>::max())));
+    const RowsLoad load(m_grid);
     const QChar *characters = text.constData();
     const qsizetype length = text.size();
     qsizetype i = 0;
@@ -102,11 +121,10 @@ void GridTextReader::endField()
         m_col = 0;
         m_rowDue = false;
     }
-    if (m_grid.CellExists(m_col, m_row)) {
-        m_grid.SetCells(m_col, m_row, m_field);
-        if (m_grid.OnLoadProgress)
-            m_grid.OnLoadProgress(&m_grid, m_col, m_row);
-    }
+    // A field beyond the last column is dropped, but still reported.
+    m_grid.SetCells(m_col, m_row, m_field);
+    if (m_grid.OnLoadProgress)
+        m_grid.OnLoadProgress(&m_grid, m_col, m_row);
     ++m_col;
     m_field.clear();
 }

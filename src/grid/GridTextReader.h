@@ -9,7 +9,8 @@ class TCustomCellGrid;
 // Reads the characters of a grid text file into a grid, field by field:
 // a quotation mark count decides whether the separator ends the field,
 // the line-break character stands for CR LF, CR is ignored and LF ends
-// the row. Each stored field raises OnChange and OnLoadProgress.
+// the row. Each stored field raises OnChange, and every field, also one
+// dropped for want of a column, raises OnLoadProgress.
 class GridTextReader
 {
 public:

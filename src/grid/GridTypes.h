@@ -42,6 +42,16 @@ enum TFormulaKind { fkNone, fkAverage, fkCount, fkDistinct, fkMaximum, fkMinimum
 enum TFormatMaskKind { mkText, mkFloat };
 enum TDataChangeType { dcAddRow, dcInsertRow, dcDeleteRow };
 
+// What happened to the rows, as the grid tells its view: rows appended
+// from Index on, one row inserted or deleted at Index, all rows removed,
+// or the rows put into a new order by a sort.
+enum class TRowsChangeKind { Appended, Inserted, Deleted, Cleared, Reordered };
+struct TRowsChange
+{
+    TRowsChangeKind Kind;
+    int Index = -1;
+};
+
 // The selection moves that keys on the grid ask for.
 enum class TGridMove { Left, Right, Up, Down, PageUp, PageDown, Home, End, Tab, ShiftTab };
 

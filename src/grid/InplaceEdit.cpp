@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QProxyStyle>
+#include <limits>
 
 namespace {
 
@@ -51,7 +52,8 @@ void TInplaceEdit::adoptCell(const QColor &background, const QColor &textColor, 
     colours.setColor(QPalette::Text, textColor);
     setPalette(colours);
     setFont(font);
-    setMaxLength(maxLength > 0 ? maxLength : 32767);
+    // 0 is no limit; QLineEdit's own default would cut long cells.
+    setMaxLength(maxLength > 0 ? maxLength : std::numeric_limits<int>::max());
     QStyle *previous = m_passwordStyle;
     m_passwordStyle = passwordChar.isNull() ? nullptr : new PasswordCharStyle(passwordChar, this);
     setStyle(m_passwordStyle);

@@ -1,3 +1,4 @@
+#include "GridTestSupport.h"
 #include "ViewTestSupport.h"
 
 #include "grid/GridEditorController.h"
@@ -108,6 +109,21 @@ TEST(CellGridEditor, EditorTakesMaxLengthAndPasswordChar)
     EXPECT_FALSE(editor->hasFrame());
 }
 
+// The editor stores its text even when unchanged, so it must hold all of it.
+TEST(CellGridEditor, ACellLongerThanALineEditsDefaultSurvivesOpeningAndClickingAway)
+{
+    EditingGrid shown;
+    QString longText;
+    for (int part = 0; part < 4000; ++part)
+        longText += QStringLiteral("%1").arg(part, 10, 10, QLatin1Char('.'));
+    ASSERT_EQ(longText.size(), 40000);
+    shown.grid.SetCells(2, 1, longText);
+    shown.click(shown.cellCentre(2, 1));
+    ASSERT_NE(shown.grid.inplaceEditor(), nullptr);
+    shown.click(shown.cellCentre(3, 4));
+    EXPECT_EQ(shown.grid.Cells(2, 1), longText);
+}
+
 TEST(CellGridEditor, EditorTakesTheCellBackground)
 {
     EditingGrid shown;
@@ -147,7 +163,7 @@ TEST(CellGridEditor, WidthChangeMovesTheOpenEditorWithItsCell)
 
 // --- Keys on the grid ---------------------------------------------------------
 
-struct KeyCase
+struct KeyCase : NamedCase
 {
     int key;
     Qt::KeyboardModifiers modifiers;
@@ -174,11 +190,15 @@ TEST_P(CellGridKeys, MoveTheSelection)
 // 300 - 18 header pixels leave 282 for rows of 16: 17 rows a page (less
 // the horizontal scroll bar's height when it shows).
 INSTANTIATE_TEST_SUITE_P(Keys, CellGridKeys,
-                         ::testing::Values(KeyCase{Qt::Key_Down, {}, 1, 21}, KeyCase{Qt::Key_Up, {}, 1, 19},
-                                           KeyCase{Qt::Key_Left, {}, 0, 20}, KeyCase{Qt::Key_Right, {}, 2, 20},
-                                           KeyCase{Qt::Key_Home, {}, 1, 0}, KeyCase{Qt::Key_End, {}, 1, 39},
-                                           KeyCase{Qt::Key_Tab, {}, 2, 20},
-                                           KeyCase{Qt::Key_Backtab, Qt::ShiftModifier, 0, 20}));
+                         ::testing::Values(KeyCase{{"Down"}, Qt::Key_Down, {}, 1, 21},
+                                           KeyCase{{"Up"}, Qt::Key_Up, {}, 1, 19},
+                                           KeyCase{{"Left"}, Qt::Key_Left, {}, 0, 20},
+                                           KeyCase{{"Right"}, Qt::Key_Right, {}, 2, 20},
+                                           KeyCase{{"Home"}, Qt::Key_Home, {}, 1, 0},
+                                           KeyCase{{"End"}, Qt::Key_End, {}, 1, 39},
+                                           KeyCase{{"Tab"}, Qt::Key_Tab, {}, 2, 20},
+                                           KeyCase{{"ShiftTab"}, Qt::Key_Backtab, Qt::ShiftModifier, 0, 20}),
+                         CaseName());
 
 TEST(CellGridKeysPage, PageDownMovesByOnePageOfRows)
 {

@@ -10,9 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct CellWrite
+struct CellWrite : NamedCase
 {
-    const char *name;
     int col;
     std::function<void(TCell &)> write;
 };
@@ -32,26 +31,25 @@ TEST_P(CellWriteNotifies, RepaintsThenRaisesOnChangeOnceBeforeTheWriteReturns)
 }
 
 const CellWrite cellWrites[] = {
-    {"BooleanTick", 0, [](TCell &c) { c.SetAsBoolean(true); }},
-    {"BooleanUnchangedValue", 0, [](TCell &c) { c.SetAsBoolean(false); }},
-    {"BooleanFromText", 0, [](TCell &c) { c.SetAsString(QStringLiteral("TRUE")); }},
-    {"BooleanFromInteger", 0, [](TCell &c) { c.SetAsInteger(7); }},
-    {"BooleanFromFloat", 0, [](TCell &c) { c.SetAsFloat(0.0); }},
-    {"BooleanFromDate", 0, [](TCell &c) { c.SetAsDateTime(3.5); }},
-    {"BooleanColour", 0, [](TCell &c) { c.SetColor(Qt::red); }},
-    {"StringText", 2, [](TCell &c) { c.SetAsString(QStringLiteral("Name")); }},
-    {"StringUnchangedEmptyText", 2, [](TCell &c) { c.SetAsString(QString()); }},
-    {"StringFromBoolean", 2, [](TCell &c) { c.SetAsBoolean(true); }},
-    {"StringFromInteger", 2, [](TCell &c) { c.SetAsInteger(-5); }},
-    {"StringFromFloat", 2, [](TCell &c) { c.SetAsFloat(2.5); }},
-    {"StringFromDate", 2, [](TCell &c) { c.SetAsDateTime(1.0); }},
-    {"StringColour", 2, [](TCell &c) { c.SetColor(Qt::blue); }},
-    {"StringTextColour", 3, [](TCell &c) { c.SetTextColor(Qt::green); }},
-    {"StringFontStyle", 3, [](TCell &c) { c.SetFontStyle({fsBold}); }},
+    {{"BooleanTick"}, 0, [](TCell &c) { c.SetAsBoolean(true); }},
+    {{"BooleanUnchangedValue"}, 0, [](TCell &c) { c.SetAsBoolean(false); }},
+    {{"BooleanFromText"}, 0, [](TCell &c) { c.SetAsString(QStringLiteral("TRUE")); }},
+    {{"BooleanFromInteger"}, 0, [](TCell &c) { c.SetAsInteger(7); }},
+    {{"BooleanFromFloat"}, 0, [](TCell &c) { c.SetAsFloat(0.0); }},
+    {{"BooleanFromDate"}, 0, [](TCell &c) { c.SetAsDateTime(3.5); }},
+    {{"BooleanColour"}, 0, [](TCell &c) { c.SetColor(Qt::red); }},
+    {{"StringText"}, 2, [](TCell &c) { c.SetAsString(QStringLiteral("Name")); }},
+    {{"StringUnchangedEmptyText"}, 2, [](TCell &c) { c.SetAsString(QString()); }},
+    {{"StringFromBoolean"}, 2, [](TCell &c) { c.SetAsBoolean(true); }},
+    {{"StringFromInteger"}, 2, [](TCell &c) { c.SetAsInteger(-5); }},
+    {{"StringFromFloat"}, 2, [](TCell &c) { c.SetAsFloat(2.5); }},
+    {{"StringFromDate"}, 2, [](TCell &c) { c.SetAsDateTime(1.0); }},
+    {{"StringColour"}, 2, [](TCell &c) { c.SetColor(Qt::blue); }},
+    {{"StringTextColour"}, 3, [](TCell &c) { c.SetTextColor(Qt::green); }},
+    {{"StringFontStyle"}, 3, [](TCell &c) { c.SetFontStyle({fsBold}); }},
 };
 
-INSTANTIATE_TEST_SUITE_P(EveryWriter, CellWriteNotifies, ::testing::ValuesIn(cellWrites),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EveryWriter, CellWriteNotifies, ::testing::ValuesIn(cellWrites), CaseName());
 
 TEST(CellNotification, AHandlerSeesTheNewValueAlready)
 {

@@ -1,3 +1,5 @@
+#include "GridTestSupport.h"
+
 #include "grid/CellPaintState.h"
 #include "grid/CheckBoxColumn.h"
 #include "grid/ColumnPartPainter.h"
@@ -41,7 +43,7 @@ struct PaintGrid
     TTextColumn *text;
 };
 
-struct ColourCase
+struct ColourCase : NamedCase
 {
     QColor in;
     QColor out;
@@ -57,9 +59,10 @@ TEST_P(SortedColumnColour, IsFloorOf245Over256OfEachComponent)
 }
 
 INSTANTIATE_TEST_SUITE_P(Components, SortedColumnColour,
-                         ::testing::Values(ColourCase{QColor(255, 255, 255), QColor(244, 244, 244)},
-                                           ColourCase{QColor(0, 1, 2), QColor(0, 0, 1)},
-                                           ColourCase{QColor(200, 100, 50), QColor(191, 95, 47)}));
+                         ::testing::Values(ColourCase{{"White"}, QColor(255, 255, 255), QColor(244, 244, 244)},
+                                           ColourCase{{"NearBlack"}, QColor(0, 1, 2), QColor(0, 0, 1)},
+                                           ColourCase{{"Orange"}, QColor(200, 100, 50), QColor(191, 95, 47)}),
+                         CaseName());
 
 TEST(CellPaintState, SortedColumnIsDarkerOnlyWithIndicateSortedColumn)
 {

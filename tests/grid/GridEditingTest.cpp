@@ -93,14 +93,26 @@ TEST(ApplyEditText, ARefusalStoresNothing)
     EXPECT_TRUE(table.eventsOnly().isEmpty());
 }
 
-TEST(ApplyEditText, ACellThatNoLongerExistsTakesNothing)
+TEST(ApplyEditText, ACellThatNoLongerExistsIsOfferedButTakesNothing)
 {
     BitTableGrid table(1);
     table.grid.ClearRows();
     table.grid.log.clear();
     EXPECT_FALSE(table.grid.ApplyEditText(2, 0, u"lost"_s));
-    EXPECT_TRUE(table.grid.log.lines().isEmpty());
+    EXPECT_EQ(table.grid.log.lines(), QStringList{u"OnEditAccept 2 0 lost"_s});
     EXPECT_EQ(table.grid.RowCount(), 0);
+}
+
+TEST(ApplyEditText, ACellDeletedByTheAcceptHandlerTakesNothing)
+{
+    BitTableGrid table(2);
+    table.grid.OnEditAccept = [](TCustomCellGrid *sender, int, int ARow, const QString &, bool &) {
+        sender->DeleteRow(ARow);
+    };
+    EXPECT_FALSE(table.grid.ApplyEditText(2, 1, u"lost"_s));
+    EXPECT_EQ(table.grid.RowCount(), 1);
+    EXPECT_EQ(table.grid.Cells(2, 0), QString());
+    EXPECT_FALSE(table.eventsOnly().join(u' ').contains(u"OnAfterEdit"_s));
 }
 
 TEST(EditorText, StartsWithTheCellTextThroughOnApplyEditText)
@@ -125,9 +137,8 @@ TEST(EndEditing, ReportsTheHandlersAnswerAndValue)
     EXPECT_EQ(value, u"changed"_s);
 }
 
-struct EditableCase
+struct EditableCase : NamedCase
 {
-    const char *name;
     std::function<void(BitTableGrid &)> setUp;
     int col;
     int row;
@@ -150,13 +161,13 @@ TEST_P(CanEditCell, NeedsEditingEnabledTextColumnWritableGridAndCell)
 INSTANTIATE_TEST_SUITE_P(
     Rules, CanEditCell,
     ::testing::Values(
-        EditableCase{"EditingTextColumn", [](BitTableGrid &) {}, 2, 1, true},
-        EditableCase{"CheckBoxColumn", [](BitTableGrid &t) { t.ColBit->SetOptions({coEditing}); }, 0, 1, false},
-        EditableCase{"WithoutEditing", [](BitTableGrid &t) { t.ColHex->SetOptions({coCanClick}); }, 1, 0, false},
-        EditableCase{"DisabledColumn", [](BitTableGrid &t) { t.ColMask->SetEnabled(false); }, 2, 0, false},
-        EditableCase{"ReadOnlyGrid", [](BitTableGrid &t) { t.grid.SetReadOnly(true); }, 3, 0, false},
-        EditableCase{"RowOutside", [](BitTableGrid &) {}, 2, 2, false},
-        EditableCase{"ColumnOutside", [](BitTableGrid &) {}, 4, 0, false}),
-    [](const auto &info) { return std::string(info.param.name); });
+        EditableCase{{"EditingTextColumn"}, [](BitTableGrid &) {}, 2, 1, true},
+        EditableCase{{"CheckBoxColumn"}, [](BitTableGrid &t) { t.ColBit->SetOptions({coEditing}); }, 0, 1, false},
+        EditableCase{{"WithoutEditing"}, [](BitTableGrid &t) { t.ColHex->SetOptions({coCanClick}); }, 1, 0, false},
+        EditableCase{{"DisabledColumn"}, [](BitTableGrid &t) { t.ColMask->SetEnabled(false); }, 2, 0, false},
+        EditableCase{{"ReadOnlyGrid"}, [](BitTableGrid &t) { t.grid.SetReadOnly(true); }, 3, 0, false},
+        EditableCase{{"RowOutside"}, [](BitTableGrid &) {}, 2, 2, false},
+        EditableCase{{"ColumnOutside"}, [](BitTableGrid &) {}, 4, 0, false}),
+    CaseName());
 
 } // namespace

@@ -1,3 +1,5 @@
+#include "GridTestSupport.h"
+
 #include "grid/CheckBoxColumn.h"
 #include "grid/CustomCellGrid.h"
 #include "grid/GridGeometry.h"
@@ -56,7 +58,7 @@ TEST(GridGeometry, FooterSitsAtTheBottomWithGoFooter)
     EXPECT_EQ(g.at().pageRows(), 16);
 }
 
-struct HitCase
+struct HitCase : NamedCase
 {
     QPoint point;
     TCellAddress cell;
@@ -75,10 +77,14 @@ TEST_P(GridGeometryHits, FindCellAndHeader)
 }
 
 INSTANTIATE_TEST_SUITE_P(Points, GridGeometryHits,
-                         ::testing::Values(HitCase{{0, 18}, {0, 3}, -1}, HitCase{{23, 33}, {0, 3}, -1},
-                                           HitCase{{24, 34}, {1, 4}, -1}, HitCase{{100, 5}, {}, 2},
-                                           HitCase{{399, 17}, {}, 3}, HitCase{{10, 299}, {}, -1},
-                                           HitCase{{10, -1}, {}, -1}));
+                         ::testing::Values(HitCase{{"FirstDataPixel"}, {0, 18}, {0, 3}, -1},
+                                           HitCase{{"LastPixelOfFirstCell"}, {23, 33}, {0, 3}, -1},
+                                           HitCase{{"NextColumnAndRow"}, {24, 34}, {1, 4}, -1},
+                                           HitCase{{"Header"}, {100, 5}, {}, 2},
+                                           HitCase{{"HeaderLastPixel"}, {399, 17}, {}, 3},
+                                           HitCase{{"BelowTheLastRow"}, {10, 299}, {}, -1},
+                                           HitCase{{"AboveTheGrid"}, {10, -1}, {}, -1}),
+                         CaseName());
 
 TEST(GridGeometry, RowsPastTheLastHitNothing)
 {
@@ -86,7 +92,7 @@ TEST(GridGeometry, RowsPastTheLastHitNothing)
     EXPECT_FALSE(g.at(10).cellAt(QPoint(10, 18 + 10 * 16)).IsValid());
 }
 
-struct ZoneCase
+struct ZoneCase : NamedCase
 {
     int x;
     int column;
@@ -104,8 +110,12 @@ TEST_P(GridGeometryResizeZone, CoversThreeLeftAndTwoRightOfTheEdge)
 }
 
 INSTANTIATE_TEST_SUITE_P(Edges, GridGeometryResizeZone,
-                         ::testing::Values(ZoneCase{83, -1}, ZoneCase{84, 1}, ZoneCase{87, 1}, ZoneCase{89, 1},
-                                           ZoneCase{90, -1}, ZoneCase{21, 0}, ZoneCase{167, 2}));
+                         ::testing::Values(ZoneCase{{"FourLeftOfTheEdge"}, 83, -1},
+                                           ZoneCase{{"ThreeLeftOfTheEdge"}, 84, 1}, ZoneCase{{"OnTheEdge"}, 87, 1},
+                                           ZoneCase{{"TwoRightOfTheEdge"}, 89, 1},
+                                           ZoneCase{{"ThreeRightOfTheEdge"}, 90, -1},
+                                           ZoneCase{{"FirstColumnEdge"}, 21, 0}, ZoneCase{{"ThirdColumnEdge"}, 167, 2}),
+                         CaseName());
 
 TEST(GridGeometry, ResizeZoneOnlyInTheHeaderAndNotForFixedSize)
 {
@@ -115,7 +125,7 @@ TEST(GridGeometry, ResizeZoneOnlyInTheHeaderAndNotForFixedSize)
     EXPECT_EQ(g.at().resizeColumnAt(QPoint(87, 9)), -1);
 }
 
-struct GlyphCase
+struct GlyphCase : NamedCase
 {
     TAlignment alignment;
     TVerticalAlignment verticalAlignment;
@@ -136,11 +146,12 @@ TEST_P(GridGeometryGlyph, PlacedByTheColumnAlignments)
 }
 
 INSTANTIATE_TEST_SUITE_P(Alignments, GridGeometryGlyph,
-                         ::testing::Values(GlyphCase{taLeftJustify, taVerticalCenter, {102, 51}},
-                                           GlyphCase{taRightJustify, taVerticalCenter, {109, 51}},
-                                           GlyphCase{taCenter, taVerticalCenter, {105, 51}},
-                                           GlyphCase{taCenter, taAlignTop, {105, 52}},
-                                           GlyphCase{taCenter, taAlignBottom, {105, 51}}));
+                         ::testing::Values(GlyphCase{{"LeftMiddle"}, taLeftJustify, taVerticalCenter, {102, 51}},
+                                           GlyphCase{{"RightMiddle"}, taRightJustify, taVerticalCenter, {109, 51}},
+                                           GlyphCase{{"CentreMiddle"}, taCenter, taVerticalCenter, {105, 51}},
+                                           GlyphCase{{"CentreTop"}, taCenter, taAlignTop, {105, 52}},
+                                           GlyphCase{{"CentreBottom"}, taCenter, taAlignBottom, {105, 51}}),
+                         CaseName());
 
 TEST(GridGeometry, ScrollValuesBringACellIntoView)
 {

@@ -6,9 +6,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct MoveCase
+struct MoveCase : NamedCase
 {
-    const char *name;
     int fromCol;
     int fromRow;
     TGridMove move;
@@ -46,25 +45,25 @@ TEST_P(KeyMoves, MoveTheSelectedCell)
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyMoves,
-    ::testing::Values(MoveCase{"Down", 0, 3, TGridMove::Down, 0, 4}, MoveCase{"DownAtBottom", 0, 9, TGridMove::Down, 0, 9},
-                      MoveCase{"Up", 2, 3, TGridMove::Up, 2, 2}, MoveCase{"UpAtTop", 2, 0, TGridMove::Up, 2, 0},
-                      MoveCase{"RightSkipsHidden", 0, 1, TGridMove::Right, 2, 1},
-                      MoveCase{"RightAtLast", 2, 1, TGridMove::Right, 2, 1},
-                      MoveCase{"LeftByDisplayOrder", 0, 1, TGridMove::Left, 3, 1},
-                      MoveCase{"LeftAtFirst", 3, 1, TGridMove::Left, 3, 1},
-                      MoveCase{"PageDown", 0, 3, TGridMove::PageDown, 0, 7},
-                      MoveCase{"PageDownClamped", 0, 8, TGridMove::PageDown, 0, 9},
-                      MoveCase{"PageUp", 0, 5, TGridMove::PageUp, 0, 1},
-                      MoveCase{"PageUpClamped", 0, 2, TGridMove::PageUp, 0, 0},
-                      MoveCase{"Home", 2, 6, TGridMove::Home, 2, 0}, MoveCase{"End", 2, 6, TGridMove::End, 2, 9},
-                      MoveCase{"Tab", 3, 4, TGridMove::Tab, 0, 4},
-                      MoveCase{"TabSkipsHidden", 0, 4, TGridMove::Tab, 2, 4},
-                      MoveCase{"TabWrapsToNextRow", 2, 4, TGridMove::Tab, 3, 5},
-                      MoveCase{"TabAtLastCellLeaves", 2, 9, TGridMove::Tab, 2, 9, true, true},
-                      MoveCase{"ShiftTab", 2, 4, TGridMove::ShiftTab, 0, 4},
-                      MoveCase{"ShiftTabWrapsBack", 3, 4, TGridMove::ShiftTab, 2, 3},
-                      MoveCase{"ShiftTabAtFirstCell", 3, 0, TGridMove::ShiftTab, 3, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    ::testing::Values(MoveCase{{"Down"}, 0, 3, TGridMove::Down, 0, 4}, MoveCase{{"DownAtBottom"}, 0, 9, TGridMove::Down, 0, 9},
+                      MoveCase{{"Up"}, 2, 3, TGridMove::Up, 2, 2}, MoveCase{{"UpAtTop"}, 2, 0, TGridMove::Up, 2, 0},
+                      MoveCase{{"RightSkipsHidden"}, 0, 1, TGridMove::Right, 2, 1},
+                      MoveCase{{"RightAtLast"}, 2, 1, TGridMove::Right, 2, 1},
+                      MoveCase{{"LeftByDisplayOrder"}, 0, 1, TGridMove::Left, 3, 1},
+                      MoveCase{{"LeftAtFirst"}, 3, 1, TGridMove::Left, 3, 1},
+                      MoveCase{{"PageDown"}, 0, 3, TGridMove::PageDown, 0, 7},
+                      MoveCase{{"PageDownClamped"}, 0, 8, TGridMove::PageDown, 0, 9},
+                      MoveCase{{"PageUp"}, 0, 5, TGridMove::PageUp, 0, 1},
+                      MoveCase{{"PageUpClamped"}, 0, 2, TGridMove::PageUp, 0, 0},
+                      MoveCase{{"Home"}, 2, 6, TGridMove::Home, 2, 0}, MoveCase{{"End"}, 2, 6, TGridMove::End, 2, 9},
+                      MoveCase{{"Tab"}, 3, 4, TGridMove::Tab, 0, 4},
+                      MoveCase{{"TabSkipsHidden"}, 0, 4, TGridMove::Tab, 2, 4},
+                      MoveCase{{"TabWrapsToNextRow"}, 2, 4, TGridMove::Tab, 3, 5},
+                      MoveCase{{"TabAtLastCellLeaves"}, 2, 9, TGridMove::Tab, 2, 9, true, true},
+                      MoveCase{{"ShiftTab"}, 2, 4, TGridMove::ShiftTab, 0, 4},
+                      MoveCase{{"ShiftTabWrapsBack"}, 3, 4, TGridMove::ShiftTab, 2, 3},
+                      MoveCase{{"ShiftTabAtFirstCell"}, 3, 0, TGridMove::ShiftTab, 3, 0}),
+    CaseName());
 
 TEST(KeyMovesWithoutWantTabs, TabIsNotTheGrids)
 {

@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -117,7 +118,47 @@ TEST(GridRows, ClearRowsEmptiesTheGridAndScrollsToTheTop)
     EXPECT_TRUE(table.eventsOnly().isEmpty());
 }
 
-struct RowCountCase
+struct RowsChangeCase : NamedCase
+{
+    std::function<void(TCustomCellGrid &)> change;
+    QString told; // what the view hook heard
+};
+
+class ViewHearsRowChanges : public ::testing::TestWithParam<RowsChangeCase>
+{
+};
+
+// The view keeps an open editor with its cell by these.
+TEST_P(ViewHearsRowChanges, WithTheKindAndTheRow)
+{
+    BitTableGrid table(4);
+    GetParam().change(table.grid);
+    QStringList told;
+    for (const QString &line : table.grid.log.lines())
+        if (line.startsWith(u"RowsChanged"))
+            told << line;
+    EXPECT_EQ(told, QStringList{GetParam().told});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ViewHearsRowChanges,
+    ::testing::Values(
+        RowsChangeCase{{"AddRow"}, [](TCustomCellGrid &g) { g.AddRow(2); }, u"RowsChanged Appended 4"_s},
+        RowsChangeCase{{"InsertRow"}, [](TCustomCellGrid &g) { g.InsertRow(1); }, u"RowsChanged Inserted 1"_s},
+        RowsChangeCase{{"DeleteRow"}, [](TCustomCellGrid &g) { g.DeleteRow(2); }, u"RowsChanged Deleted 2"_s},
+        RowsChangeCase{{"ClearRows"}, [](TCustomCellGrid &g) { g.ClearRows(); }, u"RowsChanged Cleared"_s},
+        RowsChangeCase{{"Sort"}, [](TCustomCellGrid &g) { g.Columns[1]->SetSorted(true); }, u"RowsChanged Reordered"_s},
+        RowsChangeCase{{"AppendsOfALoadAtItsEnd"},
+                       [](TCustomCellGrid &g) {
+                           g.BeginRowsLoad();
+                           g.AddRow(1);
+                           g.AddRow(1);
+                           g.EndRowsLoad();
+                       },
+                       u"RowsChanged Appended 4"_s}),
+    CaseName());
+
+struct RowCountCase : NamedCase
 {
     int before;
     int value;
@@ -143,14 +184,16 @@ TEST_P(SetRowCount, AddsOrDeletesFromTheEnd)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SetRowCount,
-    ::testing::Values(RowCountCase{3, -1, 3, {}}, RowCountCase{3, 3, 3, {}},
-                      RowCountCase{3, 0, 0, {u"OnDataChange dcDeleteRow 2"_s, u"OnDataChange dcDeleteRow 1"_s,
-                                             u"OnDataChange dcDeleteRow 0"_s}},
-                      RowCountCase{3, 5, 5, {u"OnDataChange dcAddRow 4"_s}},
-                      RowCountCase{0, 2, 2, {u"OnDataChange dcAddRow 1"_s}},
-                      RowCountCase{4, 3, 3, {u"OnDataChange dcDeleteRow 3"_s}}));
+    ::testing::Values(RowCountCase{{"NegativeIsIgnored"}, 3, -1, 3, {}}, RowCountCase{{"Unchanged"}, 3, 3, 3, {}},
+                      RowCountCase{{"ZeroDeletesAllFromTheEnd"}, 3, 0, 0,
+                                   {u"OnDataChange dcDeleteRow 2"_s, u"OnDataChange dcDeleteRow 1"_s,
+                                    u"OnDataChange dcDeleteRow 0"_s}},
+                      RowCountCase{{"GrowsByOneAddRow"}, 3, 5, 5, {u"OnDataChange dcAddRow 4"_s}},
+                      RowCountCase{{"GrowsFromEmpty"}, 0, 2, 2, {u"OnDataChange dcAddRow 1"_s}},
+                      RowCountCase{{"ShrinksByTheLastRow"}, 4, 3, 3, {u"OnDataChange dcDeleteRow 3"_s}}),
+    CaseName());
 
-struct StartRowCase
+struct StartRowCase : NamedCase
 {
     int rows;        // rows the grid holds before
     int startBefore; // StartRowCount before
@@ -181,13 +224,14 @@ TEST_P(StartRowCount, AddsTheDifferenceOrDeletesFromTheTop)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, StartRowCount,
-                         ::testing::Values(StartRowCase{0, 0, 32, 32, 0},   // a new bit table
-                                           StartRowCase{32, 32, 40, 40, 0}, // grows by the difference
-                                           StartRowCase{32, 32, 30, 30, 2}, // two from the top
-                                           StartRowCase{10, 32, 30, 10, 0}, // fewer rows than the old count
-                                           StartRowCase{10, 32, 4, 4, 6},   // min(32, 10) - 4
-                                           StartRowCase{5, 5, -1, 5, 0},    // negative: nothing
-                                           StartRowCase{5, 5, 5, 5, 0}));   // unchanged: nothing
+                         ::testing::Values(StartRowCase{{"NewBitTable"}, 0, 0, 32, 32, 0},
+                                           StartRowCase{{"GrowsByTheDifference"}, 32, 32, 40, 40, 0},
+                                           StartRowCase{{"TwoFromTheTop"}, 32, 32, 30, 30, 2},
+                                           StartRowCase{{"FewerRowsThanTheOldCount"}, 10, 32, 30, 10, 0},
+                                           StartRowCase{{"LesserOfOldCountAndRows"}, 10, 32, 4, 4, 6},
+                                           StartRowCase{{"NegativeDoesNothing"}, 5, 5, -1, 5, 0},
+                                           StartRowCase{{"UnchangedDoesNothing"}, 5, 5, 5, 5, 0}),
+                         CaseName());
 
 TEST(GridRows, StartRowCountGrowthAddsRowsEvenWhenRowsWereAddedMeanwhile)
 {
@@ -209,15 +253,6 @@ TEST(GridRows, RowsThatExistBeforeAColumnReceiveItsCells)
     EXPECT_EQ(grid.Cells(0, 31), u"False"_s);
     grid.SetCells(1, 31, u"00000001"_s);
     EXPECT_EQ(grid.Cells(1, 31), u"00000001"_s);
-}
-
-TEST(GridRows, RowRecordsAreVisibleTopLevelRows)
-{
-    BitTableGrid table(2);
-    const TRowRecord &record = table.grid.Rows().Record(1);
-    EXPECT_TRUE(record.Visible);
-    EXPECT_FALSE(record.Selected);
-    EXPECT_EQ(record.Level, 0);
 }
 
 } // namespace

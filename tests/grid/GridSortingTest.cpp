@@ -93,9 +93,8 @@ TEST(GridSorting, EqualKeysKeepTheirOrder)
     EXPECT_EQ(table.column(1), QStringList({u"v0"_s, u"v2"_s, u"v1"_s, u"v3"_s}));
 }
 
-struct SortTypeCase
+struct SortTypeCase : NamedCase
 {
-    const char *name;
     TSortType type;
     QStringList keys;
     QStringList sorted;
@@ -116,14 +115,14 @@ TEST_P(SortTypes, CompareByTheirKind)
 INSTANTIATE_TEST_SUITE_P(
     Kinds, SortTypes,
     ::testing::Values(
-        SortTypeCase{"Alphabetic", stAlphabetic, {u"b"_s, u"B"_s, u"a"_s}, {u"B"_s, u"a"_s, u"b"_s}},
-        SortTypeCase{"CaseInsensitive", stCaseInsensitive, {u"b"_s, u"C"_s, u"a"_s}, {u"a"_s, u"b"_s, u"C"_s}},
-        SortTypeCase{"Numeric", stNumeric, {u"10"_s, u"9"_s, u"x"_s, u"-1"_s}, {u"x"_s, u"-1"_s, u"9"_s, u"10"_s}},
-        SortTypeCase{"Boolean", stBoolean, {u"True"_s, u"0"_s, u"False"_s}, {u"0"_s, u"False"_s, u"True"_s}},
-        SortTypeCase{"Date", stDate, {u"02.01.2000"_s, u"31.12.1999"_s}, {u"31.12.1999"_s, u"02.01.2000"_s}},
-        SortTypeCase{"IP", stIP, {u"10.0.0.2"_s, u"9.255.0.1"_s, u"10.0.0.10"_s},
+        SortTypeCase{{"Alphabetic"}, stAlphabetic, {u"b"_s, u"B"_s, u"a"_s}, {u"B"_s, u"a"_s, u"b"_s}},
+        SortTypeCase{{"CaseInsensitive"}, stCaseInsensitive, {u"b"_s, u"C"_s, u"a"_s}, {u"a"_s, u"b"_s, u"C"_s}},
+        SortTypeCase{{"Numeric"}, stNumeric, {u"10"_s, u"9"_s, u"x"_s, u"-1"_s}, {u"x"_s, u"-1"_s, u"9"_s, u"10"_s}},
+        SortTypeCase{{"Boolean"}, stBoolean, {u"True"_s, u"0"_s, u"False"_s}, {u"0"_s, u"False"_s, u"True"_s}},
+        SortTypeCase{{"Date"}, stDate, {u"02.01.2000"_s, u"31.12.1999"_s}, {u"31.12.1999"_s, u"02.01.2000"_s}},
+        SortTypeCase{{"IP"}, stIP, {u"10.0.0.2"_s, u"9.255.0.1"_s, u"10.0.0.10"_s},
                      {u"9.255.0.1"_s, u"10.0.0.2"_s, u"10.0.0.10"_s}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(GridSorting, ACheckBoxColumnSortsUntickedFirst)
 {

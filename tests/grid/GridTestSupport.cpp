@@ -47,9 +47,13 @@ void RecordingGrid::LayoutChanged()
     log.add(QStringLiteral("LayoutChanged"));
 }
 
-void RecordingGrid::RowsChanged()
+void RecordingGrid::RowsChanged(TRowsChange Change)
 {
-    log.add(QStringLiteral("RowsChanged"));
+    static const char *const kinds[] = {"Appended", "Inserted", "Deleted", "Cleared", "Reordered"};
+    QString line = QStringLiteral("RowsChanged %1").arg(QLatin1StringView(kinds[int(Change.Kind)]));
+    if (Change.Index >= 0)
+        line += QStringLiteral(" %1").arg(Change.Index);
+    log.add(line);
 }
 
 void RecordingGrid::ScrollToTop()
@@ -96,4 +100,9 @@ QByteArray utf16LeFile(const QString &text)
 {
     QStringEncoder encoder(QStringConverter::Utf16LE);
     return QByteArray("\xFF\xFE") + QByteArray(encoder.encode(text));
+}
+
+std::ostream &operator<<(std::ostream &out, const NamedCase &row)
+{
+    return out << row.name;
 }

@@ -8,6 +8,9 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <string>
 
 // Records the grid's events and view hooks as lines, e.g. "OnChange 1 2"
 // or "InvalidateCell 1 2", in the order they happen.
@@ -32,7 +35,7 @@ public:
 
     void InvalidateCell(int ACol, int ARow) override;
     void LayoutChanged() override;
-    void RowsChanged() override;
+    void RowsChanged(TRowsChange Change) override; // "RowsChanged Inserted 2"
     void ScrollToTop() override;
 };
 
@@ -63,3 +66,22 @@ QString rowText(const TCustomCellGrid &grid, int row);
 
 // A text as UTF-16 LE bytes behind the byte order mark FF FE.
 QByteArray utf16LeFile(const QString &text);
+
+// A row of a parameterised test known by its name. With CaseName as the
+// name generator it is listed as Suite.Test/Name, and GetParam() prints as
+// the name too, so no listing shows the row's raw bytes.
+struct NamedCase
+{
+    const char *name;
+};
+
+std::ostream &operator<<(std::ostream &out, const NamedCase &row);
+
+struct CaseName
+{
+    template<typename Case>
+    std::string operator()(const ::testing::TestParamInfo<Case> &info) const
+    {
+        return info.param.name;
+    }
+};

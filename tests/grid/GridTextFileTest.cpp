@@ -5,6 +5,7 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -144,7 +145,8 @@ TEST_F(GridTextFileTest, HiddenAndMovedColumnsAreWrittenInCreationOrder)
     EXPECT_EQ(folder.read(u"t.bfx"_s), utf16LeFile(u"False;hex;;label\r\n"_s));
 }
 
-TEST_F(GridTextFileTest, EveryStoredFieldRaisesOnChangeAndOnLoadProgress)
+// A field beyond the last column is dropped but still reported as read.
+TEST_F(GridTextFileTest, EveryStoredFieldRaisesOnChangeAndEveryFieldOnLoadProgress)
 {
     folder.write(u"t.bfx"_s, utf16LeFile(u"a;b;c\r\nd\r\n"_s));
     TextGrid table(2);
@@ -154,8 +156,24 @@ TEST_F(GridTextFileTest, EveryStoredFieldRaisesOnChangeAndOnLoadProgress)
         if (line.startsWith(u"OnChange") || line.startsWith(u"OnLoadProgress") || line.startsWith(u"OnDataChange"))
             events << line;
     EXPECT_EQ(events, QStringList({u"OnDataChange dcAddRow 0"_s, u"OnChange 0 0"_s, u"OnLoadProgress 0 0"_s,
-                                   u"OnChange 1 0"_s, u"OnLoadProgress 1 0"_s, u"OnDataChange dcAddRow 1"_s,
-                                   u"OnChange 0 1"_s, u"OnLoadProgress 0 1"_s}));
+                                   u"OnChange 1 0"_s, u"OnLoadProgress 1 0"_s, u"OnLoadProgress 2 0"_s,
+                                   u"OnDataChange dcAddRow 1"_s, u"OnChange 0 1"_s, u"OnLoadProgress 0 1"_s}));
+}
+
+// A shown grid would otherwise recompute its scroll range once per line.
+TEST_F(GridTextFileTest, LoadingTellsTheViewOnceAboutTheAppendedRows)
+{
+    folder.write(u"t.bfx"_s, utf16LeFile(u"a\r\nb\r\nc\r\n"_s));
+    TextGrid table(2);
+    table.grid.AddRow(5);
+    table.grid.log.clear();
+    table.grid.LoadFromTextFile(folder.path(u"t.bfx"_s), separator, lineBreak);
+    QStringList told;
+    for (const QString &line : table.grid.log.lines())
+        if (line.startsWith(u"RowsChanged"))
+            told << line;
+    EXPECT_EQ(told, QStringList({u"RowsChanged Cleared"_s, u"RowsChanged Appended 0"_s}));
+    EXPECT_EQ(table.grid.RowCount(), 3);
 }
 
 TEST_F(GridTextFileTest, LoadingReplacesEveryRowAndIgnoresStartRowCount)
@@ -167,9 +185,8 @@ TEST_F(GridTextFileTest, LoadingReplacesEveryRowAndIgnoresStartRowCount)
     EXPECT_EQ(table.grid.RowCount(), 1);
 }
 
-struct LoadCase
+struct LoadCase : NamedCase
 {
-    const char *name;
     QByteArray bytes;
     QStringList rows; // cells joined with "|"
 };
@@ -186,28 +203,28 @@ TEST_P(LoadedRows, AreTheLinesOfTheFile)
 INSTANTIATE_TEST_SUITE_P(
     Files, LoadedRows,
     ::testing::Values(
-        LoadCase{"LittleEndianMark", utf16LeFile(u"a;€\r\n"_s), {u"a|€||"_s}},
-        LoadCase{"BigEndianMark", utf16BeFile(u"a;€\r\nb\r\n"_s), {u"a|€||"_s, u"b|||"_s}},
-        LoadCase{"EightBitFromTheFirstByte", QByteArray("ab;\xE4\xFF\r\n"), {u"ab|äÿ||"_s}},
-        LoadCase{"EightBitStartingWithFF", QByteArray("\xFFx;y"), {u"ÿx|y||"_s}},
-        LoadCase{"EightBitStartingWithFE", QByteArray("\xFE\xFE"), {u"\u00FE\u00FE|||"_s}},
-        LoadCase{"OneByte", QByteArray("A"), {u"A|||"_s}},
-        LoadCase{"SixFieldsFillFour", utf16LeFile(u"1;2;3;4;5;6\r\n"_s), {u"1|2|3|4"_s}},
-        LoadCase{"TwoFieldsLeaveTwoEmpty", utf16LeFile(u"1;2\r\n"_s), {u"1|2||"_s}},
-        LoadCase{"LastLineWithoutLineEnd", utf16LeFile(u"a;b\r\nc;d"_s), {u"a|b||"_s, u"c|d||"_s}},
-        LoadCase{"EmptyLastFieldDropped", utf16LeFile(u"a\r\nc;"_s), {u"a|||"_s, u"c|||"_s}},
-        LoadCase{"EmptyLineIsARow", utf16LeFile(u"a\r\n\r\nb\r\n"_s), {u"a|||"_s, u"|||"_s, u"b|||"_s}},
-        LoadCase{"LinesEndedByLFOnly", utf16LeFile(u"a\nb\n"_s), {u"a|||"_s, u"b|||"_s}},
-        LoadCase{"LoneMark", QByteArray("\xFF\xFE"), {}},
-        LoadCase{"LoneBigEndianMark", QByteArray("\xFE\xFF"), {}},
-        LoadCase{"EmptyFile", QByteArray(), {}},
-        LoadCase{"OddByteAfterMarkDropped", utf16LeFile(u"a;b"_s) + '\x0A', {u"a|b||"_s}},
-        LoadCase{"UnbalancedQuoteKeepsSeparatorsUntilLineEnd", utf16LeFile(u"\"abc;def\r\nxyz"_s),
+        LoadCase{{"LittleEndianMark"}, utf16LeFile(u"a;€\r\n"_s), {u"a|€||"_s}},
+        LoadCase{{"BigEndianMark"}, utf16BeFile(u"a;€\r\nb\r\n"_s), {u"a|€||"_s, u"b|||"_s}},
+        LoadCase{{"EightBitFromTheFirstByte"}, QByteArray("ab;\xE4\xFF\r\n"), {u"ab|äÿ||"_s}},
+        LoadCase{{"EightBitStartingWithFF"}, QByteArray("\xFFx;y"), {u"ÿx|y||"_s}},
+        LoadCase{{"EightBitStartingWithFE"}, QByteArray("\xFE\xFE"), {u"\u00FE\u00FE|||"_s}},
+        LoadCase{{"OneByte"}, QByteArray("A"), {u"A|||"_s}},
+        LoadCase{{"SixFieldsFillFour"}, utf16LeFile(u"1;2;3;4;5;6\r\n"_s), {u"1|2|3|4"_s}},
+        LoadCase{{"TwoFieldsLeaveTwoEmpty"}, utf16LeFile(u"1;2\r\n"_s), {u"1|2||"_s}},
+        LoadCase{{"LastLineWithoutLineEnd"}, utf16LeFile(u"a;b\r\nc;d"_s), {u"a|b||"_s, u"c|d||"_s}},
+        LoadCase{{"EmptyLastFieldDropped"}, utf16LeFile(u"a\r\nc;"_s), {u"a|||"_s, u"c|||"_s}},
+        LoadCase{{"EmptyLineIsARow"}, utf16LeFile(u"a\r\n\r\nb\r\n"_s), {u"a|||"_s, u"|||"_s, u"b|||"_s}},
+        LoadCase{{"LinesEndedByLFOnly"}, utf16LeFile(u"a\nb\n"_s), {u"a|||"_s, u"b|||"_s}},
+        LoadCase{{"LoneMark"}, QByteArray("\xFF\xFE"), {}},
+        LoadCase{{"LoneBigEndianMark"}, QByteArray("\xFE\xFF"), {}},
+        LoadCase{{"EmptyFile"}, QByteArray(), {}},
+        LoadCase{{"OddByteAfterMarkDropped"}, utf16LeFile(u"a;b"_s) + '\x0A', {u"a|b||"_s}},
+        LoadCase{{"UnbalancedQuoteKeepsSeparatorsUntilLineEnd"}, utf16LeFile(u"\"abc;def\r\nxyz"_s),
                  {u"abc;def|||"_s, u"xyz|||"_s}},
-        LoadCase{"QuoteInsideAPlainField", utf16LeFile(u"a\"b;c\r\n"_s), {u"a\"b;c|||"_s}},
-        LoadCase{"OnlySeparators", utf16LeFile(u";;;;;;\r\n;;;"_s), {u"|||"_s, u"|||"_s}},
-        LoadCase{"LineBreakCharacterGivesCrLf", utf16LeFile(u"x|y\r\n"_s), {u"x\r\ny|||"_s}}),
-    [](const auto &info) { return std::string(info.param.name); });
+        LoadCase{{"QuoteInsideAPlainField"}, utf16LeFile(u"a\"b;c\r\n"_s), {u"a\"b;c|||"_s}},
+        LoadCase{{"OnlySeparators"}, utf16LeFile(u";;;;;;\r\n;;;"_s), {u"|||"_s, u"|||"_s}},
+        LoadCase{{"LineBreakCharacterGivesCrLf"}, utf16LeFile(u"x|y\r\n"_s), {u"x\r\ny|||"_s}}),
+    CaseName());
 
 TEST_F(GridTextFileTest, AnUnwritableTargetRaisesInOutErrorAndLeavesTheOldContent)
 {
@@ -237,6 +254,19 @@ TEST_F(GridTextFileTest, AFailedSaveKeepsAnExistingFile)
     BitTableGrid table(1);
     EXPECT_THROW(table.grid.SaveToTextFile(folder.path(u"file/t.bfx"_s), separator, lineBreak), InOutError);
     EXPECT_EQ(folder.read(u"file"_s), QByteArray("old"));
+}
+
+// Not every failure is a denied access: the message names the real reason.
+TEST_F(GridTextFileTest, ANameTooLongForTheFileSystemRaisesItsOwnReason)
+{
+    BitTableGrid table(1);
+    try {
+        table.grid.SaveToTextFile(folder.path(QString(300, u'x') + u".bfx"_s), separator, lineBreak);
+        FAIL() << "no error";
+    } catch (const InOutError &error) {
+        EXPECT_EQ(error.message(), InOutError::fromSystemError(ENAMETOOLONG).message());
+        EXPECT_NE(error.message(), u"Dateizugriff verweigert"_s);
+    }
 }
 
 TEST_F(GridTextFileTest, AFileThatCannotBeReadRaisesInOutErrorAndKeepsTheRows)
