@@ -1,5 +1,6 @@
 #include "grid/CellConversions.h"
 
+#include "platform/DayCount.h"
 #include "platform/Errors.h"
 
 #include <QDateTime>
@@ -10,7 +11,6 @@
 
 namespace {
 
-const QDate dayZero(1899, 12, 30);
 constexpr qint64 millisecondsPerDay = 24LL * 60 * 60 * 1000;
 
 std::optional<qint64> parseWholeNumber(QStringView text)
@@ -61,11 +61,6 @@ std::optional<QTime> parseTime(const QString &text)
             return value;
     }
     return std::nullopt;
-}
-
-double dayFraction(const QTime &time)
-{
-    return double(time.msecsSinceStartOfDay()) / double(millisecondsPerDay);
 }
 
 } // namespace
@@ -121,12 +116,10 @@ double toDateTime(const QString &Text)
     if (text.isEmpty())
         return 0.0;
     if (const auto value = parseDateTime(text)) {
-        const double days = double(dayZero.daysTo(value->date()));
-        const double fraction = dayFraction(value->time());
-        return days < 0 ? days - fraction : days + fraction;
+        return DayCountOf(*value);
     }
     if (const auto time = parseTime(text))
-        return dayFraction(*time);
+        return DayFraction(*time);
     throw ConversionError(QStringLiteral("'%1' ist kein gültiges Datum und Uhrzeit").arg(Text));
 }
 
@@ -134,7 +127,7 @@ QString fromDateTime(double Value)
 {
     const double wholeDays = std::trunc(Value);
     const qint64 milliseconds = std::llround(std::fabs(Value - wholeDays) * double(millisecondsPerDay));
-    const QDate date = dayZero.addDays(qint64(wholeDays));
+    const QDate date = DayZero.addDays(qint64(wholeDays));
     const QTime time = QTime::fromMSecsSinceStartOfDay(int(std::min(milliseconds, millisecondsPerDay - 1)));
     const QString dateText = date.toString(QStringLiteral("dd.MM.yyyy"));
     if (time.msecsSinceStartOfDay() < 1000)

@@ -1,5 +1,7 @@
 #include "util/MachineInfo.h"
 
+#include "platform/DayCount.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 #include <QSysInfo>
@@ -13,14 +15,6 @@ constexpr qsizetype computerNameLength = 15;
 
 constexpr int firstPackedYear = 1980;
 constexpr int lastPackedYear = 2043;
-constexpr double millisecondsPerDay = 24.0 * 60 * 60 * 1000;
-
-double daysSinceDayZero(const QDateTime &localTime)
-{
-    const QDate dayZero(1899, 12, 30);
-    return double(dayZero.daysTo(localTime.date()))
-        + localTime.time().msecsSinceStartOfDay() / millisecondsPerDay;
-}
 
 } // namespace
 
@@ -46,5 +40,5 @@ double FileDateTime(const QString &path)
     const int year = modified.date().year();
     if (year < firstPackedYear || year > lastPackedYear)
         return 0;
-    return daysSinceDayZero(modified);
+    return DayCountOf(modified);
 }
