@@ -1,11 +1,11 @@
 #include "app/MainForm.h"
+#include "flags/BitFrames.h"
 #include "grid/CellGrid.h"
-#include "grid/CheckBoxColumn.h"
-#include "grid/TextColumn.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -49,52 +49,35 @@ bool mainWindow(const QString &folder)
     return save(form, QDir(folder).filePath(QStringLiteral("main-window.png")));
 }
 
-// A bit table as the flag editor shows it: rows shaded in groups of four,
-// a few bits ticked, the flag word in the footers.
-bool bitGrid(const QString &folder)
+// The flag editor with a flag word opened: names and descriptions, some
+// bits ticked, the rows shaded in groups of four, the word in the footers.
+bool bitFrame(const QString &folder)
 {
-    TCellGrid grid;
-    QFont font(QStringLiteral("MS Sans Serif"), 8);
-    font.setStyleHint(QFont::SansSerif);
-    grid.setFont(font);
-    grid.SetOptions({goDisableColumnMoving, goFooter, goGrid, goHeader});
-    grid.SetAppearanceOptions({aoBoldTextSelection, aoHideSelection, aoIndicateSortedColumn});
-    auto *bit = grid.Columns.Add<TCheckBoxColumn>();
-    auto *hex = grid.Columns.Add<TTextColumn>();
-    auto *mask = grid.Columns.Add<TTextColumn>();
-    auto *label = grid.Columns.Add<TTextColumn>();
-    const struct { TCustomGridColumn *column; const char16_t *caption; int width; } columns[] = {
-        {bit, u"Bit", 24}, {hex, u"Hex Value", 63}, {mask, u"Name (Mask)", 80}, {label, u"Used for", 366}};
-    for (const auto &c : columns) {
-        c.column->Header().SetCaption(QString::fromUtf16(c.caption));
-        c.column->SetWidth(c.width);
+    TBitFrame frame;
+    frame.SetSection(QStringLiteral("Access"));
+    frame.SetFlagLabel(QStringLiteral("Flags"));
+    frame.SetIniBaseName(QStringLiteral("Myapp"));
+    frame.SetFlagNote(QStringLiteral("Read and write"));
+    frame.SetFlagPrefix(QStringLiteral("bf"));
+    const struct { int bit; const char16_t *name; const char16_t *usedFor; } names[] = {
+        {0, u"ReadAccess", u"Read the file"},
+        {1, u"WriteAccess", u"Write the file; see \"Mode\""},
+        {13, u"Audit", u"Log every access"},
+        {15, u"Owner", u"Owner may change rights"},
+    };
+    for (const auto &n : names) {
+        frame.GridBits->SetCells(2, 31 - n.bit, QString::fromUtf16(n.name));
+        frame.GridBits->SetCells(3, 31 - n.bit, QString::fromUtf16(n.usedFor));
     }
-    bit->SetMinWidth(4);
-    hex->Footer().SetCaption(QStringLiteral("0000A003"));
-    mask->Footer().SetCaption(QStringLiteral("40963"));
+    frame.SetFlagHexA(QStringLiteral("$0000A003"));
+    frame.GB_BitFrame->setTitle(QStringLiteral("/home/user/data/MyappAccessFlags.bfx"));
+    frame.GridBits->SetSelectedCell(2, 30);
 
-    const QColor shades[] = {QColor(0xFF, 0xFF, 0xFF), QColor(0xE8, 0xEE, 0xF6)};
-    const char16_t *names[] = {u"ReadAccess", u"WriteAccess", u"", u"", u"", u"", u"", u"",
-                               u"", u"", u"", u"", u"", u"Audit", u"", u"Owner"};
-    const char16_t *notes[] = {u"Read the file", u"Write the file; see \"Mode\"", u"", u"", u"", u"", u"", u"",
-                               u"", u"", u"", u"", u"", u"Log every access", u"", u"Owner may change rights"};
-    grid.SetRowCount(16);
-    for (int row = 0; row < 16; ++row) {
-        for (int col = 0; col < 4; ++col)
-            grid.Cell(col, row).SetColor(shades[(row / 4) % 2]);
-        grid.SetCells(1, row, QStringLiteral("%1").arg(1u << row, 8, 16, QLatin1Char('0')).toUpper());
-        grid.SetCells(2, row, QString::fromUtf16(names[row]));
-        grid.SetCells(3, row, QString::fromUtf16(notes[row]));
-    }
-    for (int row : {0, 1, 13, 15})
-        grid.Cell(0, row).SetAsBoolean(true);
-    grid.SetSelectedCell(2, 1);
-
-    grid.resize(560, 18 + 16 * 16 + 18 + 4);
-    grid.show();
-    grid.setFocus();
+    frame.resize(565, 680);
+    frame.show();
+    frame.GridBits->setFocus();
     QApplication::processEvents();
-    return save(grid, QDir(folder).filePath(QStringLiteral("grid.png")));
+    return save(frame, QDir(folder).filePath(QStringLiteral("bit-frame.png")));
 }
 
 } // namespace
@@ -106,5 +89,5 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarvex"));
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
-    return mainWindow(folder) && bitGrid(folder) ? 0 : 1;
+    return mainWindow(folder) && bitFrame(folder) ? 0 : 1;
 }

@@ -7,9 +7,6 @@ namespace {
 constexpr QChar backslash = u'\\';
 constexpr QChar slash = u'/';
 
-// Base names are short texts.
-constexpr qsizetype shortTextLength = 255;
-
 bool isSeparator(QChar ch)
 {
     return ch == backslash || ch == slash;
@@ -112,6 +109,6 @@ QString BaseNameWithoutSuffix(const QString &path)
     QString reversed = ReverseText(BaseNameWithoutExtension(path));
     const QString suffix = SplitOffAtAny(QStringLiteral("_-"), reversed);
     if (reversed.isEmpty())
-        reversed = suffix.first(qMin(suffix.size(), shortTextLength));
+        reversed = ShortText(suffix);
     return ReverseText(reversed);
 }

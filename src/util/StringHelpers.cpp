@@ -19,11 +19,6 @@ bool isAsciiLower(QChar ch)
     return ch >= u'a' && ch <= u'z';
 }
 
-bool isHexDigit(QChar ch)
-{
-    return (ch >= u'0' && ch <= u'9') || (ch >= u'A' && ch <= u'F') || (ch >= u'a' && ch <= u'f');
-}
-
 // Distance between an ASCII capital and its small letter.
 constexpr char16_t caseOffset = u'a' - u'A';
 
@@ -86,7 +81,7 @@ QString HexDigitsOnly(const QString &text)
 {
     QString result;
     for (QChar ch : text) {
-        if (isHexDigit(ch))
+        if (HexDigitValue(ch))
             result.append(ch);
     }
     return result;
@@ -96,4 +91,20 @@ QString TextBeforeFirstDot(const QString &text)
 {
     const qsizetype dot = text.indexOf(u'.');
     return dot < 0 ? text : text.first(dot);
+}
+
+QString ShortText(const QString &text)
+{
+    return text.first(qMin(text.size(), ShortTextLength));
+}
+
+std::optional<int> HexDigitValue(QChar ch)
+{
+    if (ch >= u'0' && ch <= u'9')
+        return ch.unicode() - u'0';
+    if (ch >= u'A' && ch <= u'F')
+        return ch.unicode() - u'A' + 10;
+    if (ch >= u'a' && ch <= u'f')
+        return ch.unicode() - u'a' + 10;
+    return std::nullopt;
 }

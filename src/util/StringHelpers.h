@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // Small text functions with the tie-breaks the rest of the system relies on.
 // Blanks are the characters with codes 0 to 32; case changes touch only A-Z/a-z.
@@ -27,6 +28,12 @@ QString ReverseText(const QString &text);
 
 // Only 0-9, A-F, a-f, in order and case as given.
 QString HexDigitsOnly(const QString &text);
+// The value of a hexadecimal digit of either case; nothing for any other character.
+std::optional<int> HexDigitValue(QChar ch);
 
 // The text before its first "."; all of it when it has none.
 QString TextBeforeFirstDot(const QString &text);
+
+// Short texts hold at most 255 characters: longer ones are cut, not refused.
+inline constexpr qsizetype ShortTextLength = 255;
+QString ShortText(const QString &text);

@@ -96,12 +96,6 @@ QString rowText(const TCustomCellGrid &grid, int row)
     return cells.join(u'|');
 }
 
-QByteArray utf16LeFile(const QString &text)
-{
-    QStringEncoder encoder(QStringConverter::Utf16LE);
-    return QByteArray("\xFF\xFE") + QByteArray(encoder.encode(text));
-}
-
 std::ostream &operator<<(std::ostream &out, const NamedCase &row)
 {
     return out << row.name;

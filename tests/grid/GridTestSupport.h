@@ -4,6 +4,7 @@
 #include "grid/CustomCellGrid.h"
 #include "grid/TextColumn.h"
 #include "support/QStringPrinting.h"
+#include "support/TestFiles.h"
 
 #include <QByteArray>
 #include <QString>
@@ -64,8 +65,6 @@ struct TextGrid
 // The cell texts of one row, joined with "|" for short comparisons.
 QString rowText(const TCustomCellGrid &grid, int row);
 
-// A text as UTF-16 LE bytes behind the byte order mark FF FE.
-QByteArray utf16LeFile(const QString &text);
 
 // A row of a parameterised test known by its name. With CaseName as the
 // name generator it is listed as Suite.Test/Name, and GetParam() prints as

@@ -1,6 +1,7 @@
 #include "support/TestFiles.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <stdexcept>
 
 TestFolder::TestFolder()
@@ -27,4 +28,10 @@ QByteArray TestFolder::read(const QString &name) const
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+QByteArray utf16LeFile(const QString &text)
+{
+    QStringEncoder encoder(QStringConverter::Utf16LE);
+    return QByteArray("\xFF\xFE") + QByteArray(encoder.encode(text));
 }

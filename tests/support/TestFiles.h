@@ -18,6 +18,10 @@ private:
     QTemporaryDir m_dir;
 };
 
+// A text as UTF-16 LE bytes behind the byte order mark FF FE, as grid
+// text files hold it.
+QByteArray utf16LeFile(const QString &text);
+
 // Restores the process's current directory when the test ends.
 class CurrentDirectoryGuard
 {

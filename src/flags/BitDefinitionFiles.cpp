@@ -1,0 +1,30 @@
+#include "flags/BitDefinitionFiles.h"
+
+#include <QFileInfo>
+
+QString ReplacedExtension(const QString &path, const QString &extension)
+{
+    for (qsizetype i = path.size() - 1; i >= 0; --i) {
+        const QChar ch = path[i];
+        if (ch == u'.')
+            return path.first(i) + extension;
+        if (ch == u'\\' || ch == u'/' || ch == u':')
+            break;
+    }
+    return path + extension;
+}
+
+QString TableFileName(const QString &flagFileBase)
+{
+    return ReplacedExtension(flagFileBase, QStringLiteral(".bfx"));
+}
+
+QString SettingsFileName(const QString &flagFileBase)
+{
+    return ReplacedExtension(flagFileBase, QStringLiteral(".bfi"));
+}
+
+QString FullPath(const QString &name)
+{
+    return QFileInfo(name).absoluteFilePath();
+}

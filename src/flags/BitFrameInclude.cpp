@@ -1,0 +1,46 @@
+#include "flags/BitFrames.h"
+
+#include "flags/BitDefinitionFiles.h"
+#include "grid/CellGrid.h"
+#include "grid/TextColumn.h"
+#include "platform/FileIo.h"
+#include "platform/TextCodec.h"
+
+#include <QComboBox>
+
+void TBitFrame::SetIncludeC(bool Value)
+{
+    m_includeC = Value;
+    if (!m_flagFileBase.isEmpty())
+        WriteIncludeFile(ReplacedExtension(m_flagFileBase, QStringLiteral(".inc")), TIncludeForm::Pascal);
+}
+
+void TBitFrame::MI_IncClick(QAction *Sender)
+{
+    // A name still being typed counts: the popup menu leaves the editor open.
+    GridBits->ApplyEditing();
+    const TIncludeForm form = Sender == MI_BF_Pascal ? TIncludeForm::Pascal : TIncludeForm::Cpp;
+    WriteIncludeFile(IncludeFileName(m_flagFileBase, m_bottomUp), form);
+}
+
+void TBitFrame::WriteIncludeFile(const QString &fileName, TIncludeForm form)
+{
+    TextEncoding encoding; // a new 8-bit text file
+    writeFileAtomically(fileName, encodeText(IncludeFileText(includeSource(), form), encoding));
+}
+
+TIncludeSource TBitFrame::includeSource() const
+{
+    TIncludeSource source;
+    source.prefixText = CBX_Prefix->currentText();
+    source.section = m_section;
+    source.flagLabel = m_flagLabel;
+    source.flagFileBase = m_flagFileBase;
+    source.bottomUp = m_bottomUp;
+    for (int row = 0; row < GridBits->RowCount(); ++row) {
+        source.rows.push_back({GridBits->Cells(ColHex->Index(), row), GridBits->Cells(ColMask->Index(), row),
+                               GridBits->Cells(ColLabel->Index(), row)});
+    }
+    source.flagWordHex = ColHex->Footer().Caption();
+    return source;
+}

@@ -1,0 +1,204 @@
+#include "flags/BitFrames.h"
+
+#include "flags/FlagWord.h"
+#include "grid/CellGrid.h"
+#include "grid/CheckBoxColumn.h"
+#include "grid/GridPalette.h"
+#include "grid/TextColumn.h"
+#include "util/StringHelpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QVBoxLayout>
+
+namespace {
+
+// How far the two row shades are lightened towards the window colour, so
+// the texts on them stay readable.
+constexpr float shadeLightening = 0.4f;
+
+QColor lightened(const QColor &color)
+{
+    const QColor window = GridPalette::window();
+    const auto mix = [](float from, float to) { return from + (to - from) * shadeLightening; };
+    return QColor::fromRgbF(mix(color.redF(), window.redF()), mix(color.greenF(), window.greenF()),
+                            mix(color.blueF(), window.blueF()));
+}
+
+// The platform's colours for an active window border and for selected
+// items: two clearly different backgrounds.
+QColor rowShade(bool borderShade)
+{
+    return lightened(borderShade ? GridPalette::activeBorder() : GridPalette::highlight());
+}
+
+// Shows `text` in the combo box with no item selected.
+void showUnselected(QComboBox *combo, const QString &text)
+{
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+}
+
+} // namespace
+
+TBitFrame::RecalculationBatch::RecalculationBatch(TBitFrame &frame)
+    : m_frame(frame)
+{
+    ++m_frame.m_batchDepth;
+}
+
+TBitFrame::RecalculationBatch::~RecalculationBatch()
+{
+    if (--m_frame.m_batchDepth == 0 && m_frame.m_recalculationDue)
+        m_frame.GridBitsChange();
+}
+
+TBitFrame::TBitFrame(QWidget *parent)
+    : QFrame(parent)
+    , GB_BitFrame(new QGroupBox(QStringLiteral("Flag Bit Configuration"), this))
+    , Panel1(new QWidget(GB_BitFrame))
+    , GridBits(new TCellGrid(GB_BitFrame))
+    , PopupBits(new QMenu(this))
+{
+    setObjectName(QStringLiteral("BitFrame"));
+    createTopStrip();
+    createBitTable();
+    createPopupMenu();
+    connectCommands();
+
+    auto *inner = new QVBoxLayout(GB_BitFrame);
+    inner->addWidget(Panel1);
+    inner->addWidget(GridBits, 1);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->addWidget(GB_BitFrame);
+    setFocusProxy(GridBits);
+
+    FillMasks(false);
+    ShadeRowGroups();
+    ColHex->Footer().SetFormulaKind(fkNone);
+}
+
+TBitFrame::~TBitFrame() = default;
+
+void TBitFrame::SetBottomUp(bool Value)
+{
+    m_bottomUp = Value;
+    CHB_Bottom->setChecked(Value);
+    const QString mirrored = ReversedHexText(m_flagHexA);
+    RecalculationBatch batch(*this);
+    // Every row gets the mirror of its old mask, so re-applying the
+    // mirrored word ticks exactly the rows that were ticked.
+    FillMasks(Value);
+    SetFlagHexA(mirrored);
+    ShadeRowGroups();
+}
+
+void TBitFrame::SetFlagHexA(const QString &Value)
+{
+    const std::optional<QString> text = HexTextToStore(Value);
+    if (!text)
+        return;
+    m_flagHexA = *text;
+    const quint32 word = ReadHexNumber(m_flagHexA);
+    m_hexValue = word;
+    RecalculationBatch batch(*this);
+    for (int row = 0; row < GridBits->RowCount(); ++row) {
+        const quint32 mask = ReadHexNumber(u'$' + maskText(row));
+        if (const std::optional<bool> tick = TickForFlagWord(word, mask, m_oredFlag))
+            GridBits->Cell(ColBit->Index(), row).SetAsBoolean(*tick);
+    }
+}
+
+void TBitFrame::SetSection(const QString &Value)
+{
+    if (Value.isEmpty())
+        return;
+    m_section = ShortText(Value);
+    showUnselected(CBX_Section, m_section);
+}
+
+void TBitFrame::SetFlagLabel(const QString &Value)
+{
+    if (Value.isEmpty())
+        return;
+    m_flagLabel = ShortText(Value);
+    showUnselected(CBX_Label, m_flagLabel);
+}
+
+void TBitFrame::SetFlagPrefix(const QString &Value)
+{
+    if (Value.isEmpty())
+        return;
+    m_flagPrefix = ShortText(Value);
+    showUnselected(CBX_Prefix, m_flagPrefix);
+}
+
+void TBitFrame::SetFlagNote(const QString &Value)
+{
+    m_flagNote = ShortText(Value);
+    ColLabel->Footer().SetCaption(m_flagNote);
+}
+
+void TBitFrame::SetIniBaseName(const QString &Value)
+{
+    m_iniBaseName = ShortText(Value);
+}
+
+void TBitFrame::GridBitsChange()
+{
+    if (m_batchDepth > 0) {
+        m_recalculationDue = true;
+        return;
+    }
+    m_recalculationDue = false;
+    TFlagWordSum sum;
+    for (int row = 0; row < GridBits->RowCount(); ++row)
+        sum.add(GridBits->Cell(ColBit->Index(), row).AsBoolean(), maskText(row));
+    m_hexValue = sum.value();
+    m_flagHexA = u'$' + HexDigits8(m_hexValue);
+    ColHex->Footer().SetCaption(HexDigits8(m_hexValue));
+    ColMask->Footer().SetCaption(DecimalFooter(m_hexValue));
+}
+
+void TBitFrame::FillMasks(bool bottomUp)
+{
+    RecalculationBatch batch(*this);
+    for (int row = 0; row < GridBits->RowCount(); ++row) {
+        GridBits->Cell(ColBit->Index(), row).SetAsBoolean(false);
+        GridBits->Cell(ColHex->Index(), row).SetAsString(StandardMask(row, bottomUp));
+    }
+}
+
+void TBitFrame::ShadeRowGroups()
+{
+    RecalculationBatch batch(*this);
+    bool borderShade = m_bottomUp;
+    for (int row = 0; row < GridBits->RowCount(); ++row) {
+        if (row % 4 == 0)
+            borderShade = !borderShade;
+        const QColor shade = rowShade(borderShade);
+        GridBits->Cell(ColBit->Index(), row).SetColor(shade);
+        GridBits->Cell(ColHex->Index(), row).SetColor(shade);
+    }
+}
+
+void TBitFrame::ClearTable()
+{
+    RecalculationBatch batch(*this);
+    const int rows = GridBits->StartRowCount();
+    GridBits->ClearRows();
+    GridBits->AddRow(rows);
+    m_flagFileBase.clear();
+    GB_BitFrame->setTitle(QString());
+    FillMasks(m_bottomUp);
+    ShadeRowGroups();
+    ColHex->Footer().SetFormulaKind(fkNone);
+}
+
+QString TBitFrame::maskText(int row) const
+{
+    return GridBits->Cells(ColHex->Index(), row);
+}

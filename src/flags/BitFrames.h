@@ -1,0 +1,168 @@
+#pragma once
+
+#include "flags/IncludeFile.h"
+
+#include <QFrame>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QMenu;
+class TCellGrid;
+class TCheckBoxColumn;
+class TTextColumn;
+
+// The flag editor: one 32-bit flag word as a bit table of one row per
+// bit, kept in step with the ticks, together with the word's identity
+// (INI section, key, prefix and note), its bit definition files and its
+// include files. The arithmetic lives in FlagWord.h; the frame applies it
+// to the grid, whose OnChange runs the recalculation after every cell write.
+class TBitFrame : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit TBitFrame(QWidget *parent = nullptr);
+    ~TBitFrame() override;
+
+    // --- The flag word --------------------------------------------------
+    quint32 HexValue() const { return m_hexValue; }
+    bool BottomUp() const { return m_bottomUp; }
+    // The order change: every row keeps its tick, name and description and
+    // now stands for the mirrored bit.
+    void SetBottomUp(bool Value);
+    bool IncludeC() const { return m_includeC; }
+    // Also writes the Pascal include file beside FlagFileBase, if any.
+    void SetIncludeC(bool Value);
+    // After every recalculation "$" and 8 uppercase digits.
+    const QString &FlagHexA() const { return m_flagHexA; }
+    // Ticks the rows whose masks the hex text names; an invalid text raises
+    // the conversion error and is kept as FlagHexA until the next recalculation.
+    void SetFlagHexA(const QString &Value);
+    // With OredFlag, setting FlagHexA only adds ticks.
+    bool OredFlag() const { return m_oredFlag; }
+    void SetOredFlag(bool Value) { m_oredFlag = Value; }
+
+    // --- The flag word's identity (short texts) --------------------------
+    // Section, FlagLabel and FlagPrefix ignore an empty text; otherwise the
+    // text is stored and shown in its combo box with no item selected.
+    const QString &Section() const { return m_section; }
+    void SetSection(const QString &Value);
+    const QString &FlagLabel() const { return m_flagLabel; }
+    void SetFlagLabel(const QString &Value);
+    const QString &FlagPrefix() const { return m_flagPrefix; }
+    void SetFlagPrefix(const QString &Value);
+    // Stored also when empty, and shown in the footer of "Used for".
+    const QString &FlagNote() const { return m_flagNote; }
+    void SetFlagNote(const QString &Value);
+    // The INI document's capitalized base name: the first part of the bit
+    // definition files' name on Save.
+    const QString &IniBaseName() const { return m_iniBaseName; }
+    void SetIniBaseName(const QString &Value);
+    // The path of the bit definition files, with or without an extension.
+    const QString &FlagFileBase() const { return m_flagFileBase; }
+    void SetFlagFileBase(const QString &Value) { m_flagFileBase = Value; }
+
+    // --- The table ----------------------------------------------------------
+    // The recalculation: the flag word from the ticked rows, into HexValue,
+    // FlagHexA and the footers.
+    void GridBitsChange();
+    // Unticks every row and writes the standard masks of the order.
+    void FillMasks(bool bottomUp);
+    // Rows in groups of four, one group per hexadecimal digit, in two shades.
+    void ShadeRowGroups();
+    // 32 empty rows with the masks of the current order; no file in use.
+    void ClearTable();
+
+    // --- Bit definition files --------------------------------------------
+    // Loads the pair named by `name` (with or without folder and extension),
+    // where it exists.
+    void LoadFlagFiles(const QString &name);
+    // Writes the pair; false, writing nothing, when the name's file name
+    // part is empty or begins with ".". An empty name keeps FlagFileBase.
+    bool SaveFlagFiles(const QString &name);
+
+    // --- Include files ------------------------------------------------------
+    // Raises FileCreateError when the file cannot be written.
+    void WriteIncludeFile(const QString &fileName, TIncludeForm form);
+
+    // --- Components -----------------------------------------------------------
+    QGroupBox *const GB_BitFrame;
+    QWidget *const Panel1;
+    QGroupBox *GB_Section = nullptr;
+    QComboBox *CBX_Section = nullptr;
+    QGroupBox *GB_Label = nullptr;
+    QComboBox *CBX_Label = nullptr;
+    QGroupBox *GB_Prefix = nullptr;
+    QComboBox *CBX_Prefix = nullptr;
+    QCheckBox *CHB_Bottom = nullptr;
+    TCellGrid *const GridBits;
+    TCheckBoxColumn *ColBit = nullptr;
+    TTextColumn *ColHex = nullptr;
+    TTextColumn *ColMask = nullptr;
+    TTextColumn *ColLabel = nullptr;
+
+    QMenu *const PopupBits;
+    QAction *MI_BF_Load = nullptr;
+    QAction *MI_BF_Save = nullptr;
+    QAction *MI_BF_SaveAs = nullptr;
+    QAction *MI_BF_Clear = nullptr;
+    QMenu *MI_Inc = nullptr;
+    QAction *MI_BF_Pascal = nullptr;
+    QAction *MI_BF_CPP = nullptr;
+    QAction *Print1 = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Cell writes inside a batch recalculate once, when the batch ends (and
+    // only when a cell was written), instead of once per write: the result
+    // is the same, and a table of thousands of rows stays responsive.
+    class RecalculationBatch
+    {
+    public:
+        explicit RecalculationBatch(TBitFrame &frame);
+        ~RecalculationBatch();
+        RecalculationBatch(const RecalculationBatch &) = delete;
+        RecalculationBatch &operator=(const RecalculationBatch &) = delete;
+
+    private:
+        TBitFrame &m_frame;
+    };
+
+    void createTopStrip();
+    void createBitTable();
+    void createPopupMenu();
+    void connectCommands();
+    void showPopupMenu(const QPoint &globalPos);
+
+    void CHB_BottomClick();
+    void CBX_PrefixChange();
+    void MI_BF_LoadClick();
+    void MI_BF_SaveClick();
+    void MI_BF_SaveAsClick();
+    void MI_BF_ClearClick();
+    void MI_IncClick(QAction *Sender);
+    void Print1Click();
+
+    TIncludeSource includeSource() const;
+    void applySelectedItems(const QString &settingsFile);
+    void storeSelectedItems(const QString &settingsFile) const;
+    QString maskText(int row) const;
+
+    quint32 m_hexValue = 0;
+    bool m_bottomUp = false;
+    bool m_includeC = false;
+    QString m_flagHexA;
+    bool m_oredFlag = false;
+    QString m_section;
+    QString m_flagLabel;
+    QString m_flagPrefix;
+    QString m_flagNote;
+    QString m_iniBaseName;
+    QString m_flagFileBase;
+    int m_batchDepth = 0;
+    bool m_recalculationDue = false;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "flags/BitFrames.h"
+#include "platform/ScriptedDesktop.h"
+#include "support/QStringPrinting.h"
+#include "support/TestFiles.h"
+
+#include <QByteArray>
+#include <QList>
+#include <gtest/gtest.h>
+
+// A flag editor frame in a fresh current folder, with the scripted desktop
+// answering its dialogs and taking its error reports.
+class BitFrameTest : public ::testing::Test
+{
+protected:
+    BitFrameTest();
+
+    QString path(const QString &name) const { return folder.path(name); }
+    bool ticked(int row) const;
+    QList<int> tickedRows() const;
+    QString mask(int row) const;
+    QString footer(int column) const;
+    // As the user does it: through the grid's toggle, OnChange included.
+    void toggle(int row);
+    void setName(int row, const QString &name, const QString &usedFor = {});
+    // The menu item with that object name, chosen as the user chooses it.
+    void choose(const QString &item);
+    // A frame opened from the line FLAGS=$0000A001,bf;Read and write under
+    // [ACCESS] of myapp_v2.ini.
+    void openAsFromIniLine();
+
+    CurrentDirectoryGuard guard;
+    ScriptedDesktop desktop;
+    TestFolder folder;
+    TBitFrame frame;
+};
+
+// A grid text file's bytes: UTF-16 LE behind FF FE, lines ended by CR LF.
+QByteArray gridTextFile(const QStringList &lines);
