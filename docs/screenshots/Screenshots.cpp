@@ -1,4 +1,8 @@
 #include "app/MainForm.h"
+#include "documents/CHILDWINBit.h"
+#include "documents/CHILDWINIni.h"
+#include "documents/FlagLine.h"
+#include "documents/TextAreaView.h"
 #include "flags/BitFrames.h"
 #include "grid/CellGrid.h"
 
@@ -8,6 +12,8 @@
 #include <QGroupBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -23,13 +29,31 @@ const char exampleIni[] =
     "Options=$00000013,do;Toolbar, status bar, grid\r\n"
     "Theme=classic\r\n";
 
-bool save(QWidget &widget, const QString &path)
+bool save(const QPixmap &picture, const QString &path)
 {
-    const bool saved = widget.grab().save(path);
+    const bool saved = picture.save(path);
     std::fprintf(stderr, "%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
     return saved;
 }
 
+// A top-level window as the desktop shows it: a title bar above its content.
+QPixmap framedWindow(QWidget &window)
+{
+    const QPixmap content = window.grab();
+    constexpr int titleHeight = 24;
+    QPixmap framed(content.width() + 2, content.height() + titleHeight + 1);
+    QPainter painter(&framed);
+    const QPalette palette = window.palette();
+    painter.fillRect(framed.rect(), palette.color(QPalette::Dark));
+    painter.fillRect(QRect(1, 1, content.width(), titleHeight - 1), palette.color(QPalette::Highlight));
+    painter.setPen(palette.color(QPalette::HighlightedText));
+    painter.drawText(QRect(8, 1, content.width() - 16, titleHeight - 1), Qt::AlignVCenter, window.windowTitle());
+    painter.drawPixmap(1, titleHeight, content);
+    return framed;
+}
+
+// The main window with a document open and, over it, the bit editor of the
+// document's first flag line.
 bool mainWindow(const QString &folder)
 {
     QTemporaryDir files;
@@ -38,15 +62,34 @@ bool mainWindow(const QString &folder)
     if (!ini.open(QIODevice::WriteOnly) || ini.write(exampleIni) < 0)
         return false;
     ini.close();
+    QDir::setCurrent(files.path());
 
     TMainForm form(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tarvex")));
     form.resize(640, 420);
     form.show();
     form.CreateIniDocument(iniPath);
-    if (QMdiSubWindow *window = form.MdiArea->currentSubWindow())
-        window->setGeometry(12, 10, 420, 300);
+    TMDIChild *document = form.ActiveDocument();
+    if (!document)
+        return false;
+    form.MdiArea->currentSubWindow()->setGeometry(12, 10, 420, 300);
+    const auto flagWord = FindFlagWord([document](int line) { return TextAreaLine(document->MemoIni, line); }, 1);
+    if (!flagWord)
+        return false;
+    auto *editor = new TMDIChildBit(document);
+    editor->IniFile = document->IniFile();
+    editor->OpenFlagWord(document->windowTitle(), *flagWord);
+    editor->resize(470, 420);
     QApplication::processEvents();
-    return save(form, QDir(folder).filePath(QStringLiteral("main-window.png")));
+
+    const QPixmap main = form.grab();
+    const QPixmap bits = framedWindow(*editor);
+    QPixmap picture(main.width() + 250, main.height() + 120);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawPixmap(0, 0, main);
+    painter.drawPixmap(picture.width() - bits.width() - 8, picture.height() - bits.height() - 8, bits);
+    painter.end();
+    return save(picture, QDir(folder).filePath(QStringLiteral("main-window.png")));
 }
 
 // The flag editor with a flag word opened: names and descriptions, some
@@ -77,7 +120,7 @@ bool bitFrame(const QString &folder)
     frame.show();
     frame.GridBits->setFocus();
     QApplication::processEvents();
-    return save(frame, QDir(folder).filePath(QStringLiteral("bit-frame.png")));
+    return save(frame.grab(), QDir(folder).filePath(QStringLiteral("bit-frame.png")));
 }
 
 } // namespace
@@ -88,6 +131,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarvex"));
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    // Absolute: drawing the main window moves the current directory.
+    const QString folder = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs")).absolutePath();
     return mainWindow(folder) && bitFrame(folder) ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #include "documents/CHILDWINIni.h"
 
+#include "documents/CHILDWINBit.h"
+#include "documents/FlagLine.h"
 #include "documents/ReEnabledEvent.h"
 #include "documents/TextAreaView.h"
 #include "platform/CommandGuard.h"
@@ -12,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -117,8 +120,10 @@ bool TMDIChild::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == MemoIni && event->type() == QEvent::KeyPress)
         return MemoIniKeyPress(static_cast<const QKeyEvent &>(*event));
-    if (watched == MemoIni->viewport() && event->type() == QEvent::MouseButtonDblClick)
-        runCommand(this, [this] { MemoIniDblClick(); });
+    if (watched == MemoIni->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const QPoint pos = static_cast<const QMouseEvent &>(*event).position().toPoint();
+        runCommand(this, [this, pos] { MemoIniDblClick(pos); });
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -149,9 +154,17 @@ void TMDIChild::breakLine()
     MemoIni->ensureCursorVisible();
 }
 
-void TMDIChild::MemoIniDblClick()
+// A double click on a flag line opens its flag word in a new bit editor
+// window; on any other line it only selects the word, as text areas do.
+void TMDIChild::MemoIniDblClick(const QPoint &pos)
 {
-    // A double click only selects the word under the mouse for now.
+    const std::optional<TFlagWordLocation> flagWord =
+        FindFlagWord([this](int line) { return TextAreaLine(MemoIni, line); }, TextAreaLineAt(MemoIni, pos));
+    if (!flagWord)
+        return;
+    auto *editor = new TMDIChildBit(this);
+    editor->IniFile = m_iniFile.get();
+    editor->OpenFlagWord(windowTitle(), *flagWord);
 }
 
 void TMDIChild::closeEvent(QCloseEvent *event)
@@ -162,6 +175,10 @@ void TMDIChild::closeEvent(QCloseEvent *event)
         written = true;
     });
     event->setAccepted(written);
+    // The bit editors end with their document, silently, before its
+    // in-memory INI file is gone.
+    if (written)
+        qDeleteAll(findChildren<TMDIChildBit *>(Qt::FindDirectChildrenOnly));
 }
 
 void TMDIChild::FormClose()

@@ -49,7 +49,7 @@ private:
     void Copy1Click();
     void Paste1Click();
     bool MemoIniKeyPress(const QKeyEvent &key);
-    void MemoIniDblClick();
+    void MemoIniDblClick(const QPoint &pos);
     void FormClose();
     void UM_ReEnabled_Do();
 

@@ -14,6 +14,16 @@ QString TextAreaText(const QPlainTextEdit *edit)
     return text;
 }
 
+QString TextAreaLine(const QPlainTextEdit *edit, int line)
+{
+    return edit->document()->findBlockByNumber(line).text();
+}
+
+int TextAreaLineAt(const QPlainTextEdit *edit, const QPoint &viewportPos)
+{
+    return edit->cursorForPosition(viewportPos).blockNumber();
+}
+
 void ReplaceTextKeepingView(QPlainTextEdit *edit, const QString &text)
 {
     const int vertical = edit->verticalScrollBar()->value();

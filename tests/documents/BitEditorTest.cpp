@@ -1,0 +1,224 @@
+#include "DocumentWindowFixture.h"
+
+#include "documents/CHILDWINBit.h"
+#include "flags/BitFrames.h"
+#include "grid/CellGrid.h"
+#include "support/QStringPrinting.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QMenu>
+#include <QPointer>
+#include <QTest>
+#include <QTextBlock>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray accessFile = "[ACCESS]\r\nFLAGS=$0000A001,bf;Read and write\r\n";
+
+class BitEditor : public DocumentWindow
+{
+protected:
+    BitEditor() { QDir::setCurrent(path(QString())); }
+
+    TMDIChild *openIni(const QByteArray &bytes, const QString &name = u"myapp_v2.ini"_s)
+    {
+        folder.write(name, bytes);
+        return host.open(path(name));
+    }
+
+    QList<TMDIChildBit *> editors() const { return host.document()->findChildren<TMDIChildBit *>(); }
+
+    // Double-clicks the line; the bit editor it opened, or nullptr.
+    TMDIChildBit *doubleClickLine(int line)
+    {
+        const QList<TMDIChildBit *> before = editors();
+        QPlainTextEdit *memo = host.document()->MemoIni;
+        const QRect caret = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(line)));
+        QTest::mouseDClick(memo->viewport(), Qt::LeftButton, {}, caret.center() + QPoint(4, 0));
+        for (TMDIChildBit *editor : editors())
+            if (!before.contains(editor))
+                return editor;
+        return nullptr;
+    }
+
+    static void choose(TMDIChildBit *editor, const QString &item)
+    {
+        editor->findChild<QAction *>(item)->trigger();
+    }
+};
+
+QStringList captions(const QMenu *menu)
+{
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        texts << action->text();
+    return texts;
+}
+
+TEST_F(BitEditor, AFlagWordGoesFromTheIniTextIntoTheBitTableAndBack)
+{
+    openIni(accessFile);
+    TMDIChildBit *editor = doubleClickLine(1);
+    ASSERT_NE(editor, nullptr);
+    TBitFrame *frame = editor->TBitFrame1;
+    EXPECT_EQ(editor->windowTitle(), u"Myapp Access Flags"_s);
+    EXPECT_TRUE(editor->isVisible() && editor->isWindow());
+    EXPECT_EQ(editor->size(), QSize(565, 719));
+    EXPECT_EQ(editor->focusWidget(), frame->GridBits);
+    EXPECT_EQ(frame->GB_BitFrame->title(), path(u"MyappAccessFlags.bfx"_s));
+    EXPECT_EQ(frame->FlagPrefix() + u'|' + frame->FlagNote(), u"bf|Read and write"_s);
+    EXPECT_EQ(captions(frame->PopupBits), QStringList({u"&Load"_s, u"&Save"_s, u"Save &As"_s, u"Save &Init"_s,
+                                                       u"&Clear"_s, u"&Include create"_s, u"&Print"_s}));
+
+    frame->GridBits->ToggleCheckBox(0, 30); // bit 1
+    EXPECT_EQ(frame->GridBits->Columns[1]->Footer().Caption(), u"0000A003"_s);
+    EXPECT_EQ(frame->GridBits->Columns[2]->Footer().Caption(), u"       40963"_s);
+    choose(editor, u"SaveInit1"_s);
+    EXPECT_EQ(shownText(), u"[ACCESS]\nFlags=$0000A003,bf;Read and write\n\n"_s);
+
+    choose(editor, u"MI_BF_Save"_s);
+    EXPECT_TRUE(QFileInfo(path(u"MyappAccessFlags.bfx"_s)).isFile());
+    EXPECT_TRUE(QFileInfo(path(u"MyappAccessFlags.bfi"_s)).isFile());
+    choose(editor, u"MI_BF_Pascal"_s); // after Save the base names the settings file
+    EXPECT_TRUE(folder.read(u"MyappAccessFlags.bfi.inc_dn"_s).contains("bfDefault                = $0000A003;"));
+
+    host.choose(u"Save1"_s);
+    EXPECT_EQ(folder.read(u"myapp_v2.ini"_s), "[ACCESS]\r\nFlags=$0000A003,bf;Read and write\r\n\r\n");
+    EXPECT_TRUE(desktop.messageTexts().isEmpty());
+}
+
+struct OpeningCase
+{
+    const char *name;
+    QString text;
+    int line;
+    QString title;
+    QString flagFileBase;
+    QString prefixAndNote;
+};
+
+TEST_F(BitEditor, TheLineNamesTheWindowAndTheBitDefinitionFiles)
+{
+    const OpeningCase cases[] = {
+        {"a comment after the header", u"[Access] ; comment\nFlags=$0000A001,kf;x"_s, 1, u"Myapp Access Flags"_s,
+         u"MyappAccessFlags"_s, u"kf|x"_s},
+        {"no prefix and no note", u"[NETWORK]\nmyFlags=$0000A001"_s, 1, u"Myapp Network Myflags"_s,
+         u"MyappNetworkMyflags"_s, u"|"_s},
+        {"blanks before the key", u"[Access]\n  Flags=$0000A001,bf"_s, 1, u"Myapp Access   flags"_s,
+         u"MyappAccess  flags"_s, u"bf|"_s},
+    };
+    openIni(accessFile);
+    for (const OpeningCase &c : cases) {
+        type(c.text);
+        TMDIChildBit *editor = doubleClickLine(c.line);
+        ASSERT_NE(editor, nullptr) << c.name;
+        EXPECT_EQ(editor->windowTitle(), c.title) << c.name;
+        EXPECT_EQ(editor->TBitFrame1->FlagFileBase(), path(c.flagFileBase)) << c.name;
+        EXPECT_EQ(editor->TBitFrame1->FlagPrefix() + u'|' + editor->TBitFrame1->FlagNote(), c.prefixAndNote)
+            << c.name;
+    }
+    type(u"[Access]\nFlags=$A001"_s);
+    EXPECT_EQ(doubleClickLine(1), nullptr);
+}
+
+TEST_F(BitEditor, ANewDocumentOpensEditorsThatCannotWriteBack)
+{
+    host.open(u"NONAME1"_s);
+    type(u"[Access]\nFlags=$0000A001,bf;x"_s);
+    TMDIChildBit *editor = doubleClickLine(1);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), u"Noname1 Access Flags"_s);
+    choose(editor, u"SaveInit1"_s);
+    EXPECT_TRUE(desktop.messageTexts().isEmpty());
+    editor->close();
+    EXPECT_EQ(desktop.messageTexts(), QStringList{u"No Init file created!"_s});
+}
+
+TEST_F(BitEditor, AfterSaveAsTheBaseNameComesFromTheNewTitle)
+{
+    openIni(accessFile);
+    desktop.fileAnswers = {path(u"other-tool_v3.ini"_s)};
+    host.choose(u"Saveas1"_s);
+    TMDIChildBit *editor = doubleClickLine(1);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), u"Other-tool Access Flags"_s);
+}
+
+TEST_F(BitEditor, AnInvalidHexTextIsReportedAndTheWindowStaysOpen)
+{
+    openIni("[Access]\r\nFlags=$0000A00G,bf;x\r\n");
+    TMDIChildBit *editor = doubleClickLine(1);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->TBitFrame1->FlagPrefix(), u"bf"_s);
+    EXPECT_EQ(desktop.messageTexts(), QStringList{u"'$0000A00G' ist kein gültiger Integerwert."_s});
+}
+
+TEST_F(BitEditor, EditorsWriteIndependentlyAndUnderTheFramesCurrentNames)
+{
+    openIni(accessFile);
+    TMDIChildBit *first = doubleClickLine(1);
+    TMDIChildBit *second = doubleClickLine(1);
+    ASSERT_TRUE(first && second && first != second);
+    first->TBitFrame1->SetFlagHexA(u"$1"_s);
+    second->TBitFrame1->SetFlagHexA(u"$2"_s);
+    choose(second, u"SaveInit1"_s);
+    choose(first, u"SaveInit1"_s);
+    EXPECT_EQ(shownText(), u"[ACCESS]\nFlags=$00000001,bf;Read and write\n\n"_s);
+
+    second->TBitFrame1->CBX_Section->setCurrentIndex(3); // "Network"
+    choose(second, u"MI_BF_Save"_s);
+    choose(second, u"SaveInit1"_s);
+    EXPECT_EQ(shownText(),
+              u"[ACCESS]\nFlags=$00000001,bf;Read and write\n\n[Network]\nFlags=$00000002,bf;Read and write\n\n"_s);
+}
+
+TEST_F(BitEditor, TypedTextGivesWayToTheRebuiltTextOnSaveInitAndOnClose)
+{
+    openIni(accessFile);
+    TMDIChildBit *editor = doubleClickLine(1);
+    ASSERT_NE(editor, nullptr);
+    type(u"; typed\n[Other]\nk=v"_s);
+    choose(editor, u"SaveInit1"_s);
+    EXPECT_EQ(shownText(), u"[ACCESS]\nFlags=$0000A001,bf;Read and write\n\n"_s);
+    type(u"; typed again"_s);
+    editor->close();
+    EXPECT_EQ(shownText(), u"[ACCESS]\nFlags=$0000A001,bf;Read and write\n\n"_s);
+}
+
+TEST_F(BitEditor, ASectionThatWasEditedOutIsAppendedAgain)
+{
+    openIni("[ACCESS]\r\nFLAGS=$0000A001,bf;Read and write\r\n[Paths]\r\nHome=/data\r\n");
+    TMDIChildBit *editor = doubleClickLine(1);
+    ASSERT_NE(editor, nullptr);
+    type(u"[Paths]\nHome=/data"_s);
+    host.choose(u"Save1"_s);
+    choose(editor, u"SaveInit1"_s);
+    EXPECT_EQ(shownText(), u"[Paths]\nHome=/data\n\n[Access]\nFlags=$0000A001,bf;Read and write\n\n"_s);
+}
+
+TEST_F(BitEditor, ClosingTheDocumentDestroysItsEditorsSilently)
+{
+    host.open(u"NONAME1"_s);
+    type(u"[Access]\nFlags=$0000A001,bf;x"_s);
+    QPointer<TMDIChildBit> editor = doubleClickLine(1);
+    ASSERT_FALSE(editor.isNull());
+    host.closeDocument();
+    EXPECT_TRUE(editor.isNull());
+    EXPECT_TRUE(desktop.messageTexts().isEmpty()); // a notification would say "No Init file created!"
+
+    openIni(accessFile);
+    QPointer<TMDIChildBit> second = doubleClickLine(1);
+    ASSERT_FALSE(second.isNull());
+    type(u"[ACCESS]\nFLAGS=$1"_s);
+    host.closeDocument();
+    EXPECT_TRUE(second.isNull());
+    EXPECT_EQ(folder.read(u"myapp_v2.ini"_s), "[ACCESS]\r\nFLAGS=$1\r\n\r\n");
+}
+
+} // namespace
