@@ -14,23 +14,36 @@
 #include <QHBoxLayout>
 #include <QMenu>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-// A group box with its caption and shown hint around one combo box,
-// whose own hint is kept but not shown.
-QGroupBox *comboGroup(QWidget *parent, const QString &name, const QString &caption, const QString &hint,
-                      QComboBox *combo, const QString &comboName, const QString &comboHint)
+// A combo box with its items in a group box with the caption and the
+// shown hint; the combo box's own hint is kept but not shown.
+struct TComboGroup
 {
-    auto *group = new QGroupBox(caption, parent);
-    group->setObjectName(name);
-    group->setToolTip(hint);
-    combo->setParent(group);
-    combo->setObjectName(comboName);
-    combo->setProperty("hint", comboHint);
+    const char *groupName;
+    const char *caption;
+    const char *hint;
+    const char *comboName;
+    const char *comboHint;
+    QStringList items;
+};
+
+QComboBox *addComboGroup(QWidget *parent, QHBoxLayout *strip, int stretch, const TComboGroup &spec, QGroupBox *&group)
+{
+    group = new QGroupBox(QString::fromLatin1(spec.caption), parent);
+    group->setObjectName(QString::fromLatin1(spec.groupName));
+    group->setToolTip(QString::fromLatin1(spec.hint));
+    auto *combo = new QComboBox(group);
+    combo->setObjectName(QString::fromLatin1(spec.comboName));
+    combo->setProperty("hint", QString::fromLatin1(spec.comboHint));
+    combo->addItems(spec.items);
     auto *layout = new QHBoxLayout(group);
     layout->setContentsMargins(4, 2, 4, 4);
     layout->addWidget(combo);
-    return group;
+    strip->addWidget(group, stretch);
+    return combo;
 }
 
 QFont namedFont(const QString &family, QFont::StyleHint hint)
@@ -58,43 +71,37 @@ TColumn *addColumn(TCellGrid *grid, const QString &caption, int width, const QFo
 void TBitFrame::createTopStrip()
 {
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    CBX_Section = new QComboBox;
-    GB_Section = comboGroup(Panel1, QStringLiteral("GB_Section"), QStringLiteral("Section"),
-                            QStringLiteral("Section on Initfile"), CBX_Section, QStringLiteral("CBX_Section"),
-                            QStringLiteral("Section label in Ini-Files"));
-    MakeFreeTextComboBox(CBX_Section);
-    CBX_Section->addItems({QStringLiteral("Access"), QStringLiteral("Application"), QStringLiteral("Init"),
-                           QStringLiteral("Network"), QStringLiteral("User")});
-    CBX_Section->setCurrentIndex(0);
-
-    CBX_Label = new QComboBox;
-    GB_Label = comboGroup(Panel1, QStringLiteral("GB_Label"), QStringLiteral("Label"),
-                          QStringLiteral("Label on InitFile Section"), CBX_Label, QStringLiteral("CBX_Label"),
-                          QStringLiteral("Key label in Ini-File"));
-    MakeFreeTextComboBox(CBX_Label);
-    CBX_Label->addItems(
-        {QStringLiteral("Bits"), QStringLiteral("Control"), QStringLiteral("Flags"), QStringLiteral("User")});
-    CBX_Label->setCurrentIndex(-1);
-    CBX_Label->setEditText(QStringLiteral("Flags"));
-
-    CBX_Prefix = new QComboBox;
-    GB_Prefix = comboGroup(Panel1, QStringLiteral("GB_Prefix"), QStringLiteral("Prefix "),
-                           QStringLiteral("Prefix for include declarations"), CBX_Prefix, QStringLiteral("CBX_Prefix"),
-                           QStringLiteral("Used as prefix for constans in generated include files"));
-    MakeChoiceOnlyComboBox(CBX_Prefix);
-    for (const char *prefix : {"bb", "bf", "cb", "cf", "fb", "kb", "kf", "ub", "uc", "uf", "vb", "vf"})
-        CBX_Prefix->addItem(QString::fromLatin1(prefix));
-    CBX_Prefix->setCurrentIndex(-1);
-
-    CHB_Bottom = new QCheckBox(QStringLiteral("Bits Bottom-Up"), Panel1);
-    CHB_Bottom->setObjectName(QStringLiteral("CHB_Bottom"));
-    CHB_Bottom->setToolTip(QStringLiteral("MSB-LSB sorted order"));
-
     auto *strip = new QHBoxLayout(Panel1);
     strip->setContentsMargins(0, 0, 0, 0);
-    strip->addWidget(GB_Section, 3);
-    strip->addWidget(GB_Label, 3);
-    strip->addWidget(GB_Prefix, 2);
+
+    CBX_Section = addComboGroup(Panel1, strip, 3,
+                                {"GB_Section", "Section", "Section on Initfile", "CBX_Section",
+                                 "Section label in Ini-Files",
+                                 {u"Access"_s, u"Application"_s, u"Init"_s, u"Network"_s, u"User"_s}},
+                                GB_Section);
+    MakeFreeTextComboBox(CBX_Section);
+    CBX_Section->setCurrentIndex(0);
+
+    CBX_Label = addComboGroup(Panel1, strip, 3,
+                              {"GB_Label", "Label", "Label on InitFile Section", "CBX_Label", "Key label in Ini-File",
+                               {u"Bits"_s, u"Control"_s, u"Flags"_s, u"User"_s}},
+                              GB_Label);
+    MakeFreeTextComboBox(CBX_Label);
+    CBX_Label->setCurrentIndex(-1);
+    CBX_Label->setEditText(u"Flags"_s);
+
+    CBX_Prefix = addComboGroup(Panel1, strip, 2,
+                               {"GB_Prefix", "Prefix ", "Prefix for include declarations", "CBX_Prefix",
+                                "Used as prefix for constans in generated include files",
+                                {u"bb"_s, u"bf"_s, u"cb"_s, u"cf"_s, u"fb"_s, u"kb"_s, u"kf"_s, u"ub"_s, u"uc"_s,
+                                 u"uf"_s, u"vb"_s, u"vf"_s}},
+                               GB_Prefix);
+    MakeChoiceOnlyComboBox(CBX_Prefix);
+    CBX_Prefix->setCurrentIndex(-1);
+
+    CHB_Bottom = new QCheckBox(u"Bits Bottom-Up"_s, Panel1);
+    CHB_Bottom->setObjectName(u"CHB_Bottom"_s);
+    CHB_Bottom->setToolTip(u"MSB-LSB sorted order"_s);
     strip->addWidget(CHB_Bottom, 2);
 }
 

@@ -22,19 +22,11 @@ constexpr QChar lineBreakChar = u'|';
 // The name used when no part of the flag word names the pair.
 const QString fallbackName = QStringLiteral("GridBits");
 
-FileDialogRequest BF_OpenDialog(const QString &folder)
+// BF_OpenDialog and BF_SaveAsDialog: both show table and settings files.
+FileDialogRequest bitFileDialog(const QString &filter, const QString &folder)
 {
     FileDialogRequest request;
-    request.filter = QStringLiteral("Bit files|*.bf?");
-    request.defaultExtension = QStringLiteral(".bfi");
-    request.initialDir = folder;
-    return request;
-}
-
-FileDialogRequest BF_SaveAsDialog(const QString &folder)
-{
-    FileDialogRequest request;
-    request.filter = QStringLiteral("BitFrame files|*.bf?");
+    request.filter = filter;
     request.defaultExtension = QStringLiteral(".bfi");
     request.initialDir = folder;
     return request;
@@ -101,7 +93,8 @@ void TBitFrame::MI_BF_SaveClick()
 
 void TBitFrame::MI_BF_SaveAsClick()
 {
-    const std::optional<QString> chosen = desktop().saveFileName(this, BF_SaveAsDialog(FolderPart(m_flagFileBase)));
+    const std::optional<QString> chosen = desktop().saveFileName(
+        this, bitFileDialog(QStringLiteral("BitFrame files|*.bf?"), FolderPart(m_flagFileBase)));
     if (!chosen)
         return;
     // Save names the pair itself, in the chosen folder, which is now the
@@ -112,7 +105,8 @@ void TBitFrame::MI_BF_SaveAsClick()
 
 void TBitFrame::MI_BF_LoadClick()
 {
-    const std::optional<QString> chosen = desktop().openFileName(this, BF_OpenDialog(FolderPart(m_flagFileBase)));
+    const std::optional<QString> chosen = desktop().openFileName(
+        this, bitFileDialog(QStringLiteral("Bit files|*.bf?"), FolderPart(m_flagFileBase)));
     if (!chosen)
         return;
     // Either file of the pair may be chosen; the pair is looked up in its

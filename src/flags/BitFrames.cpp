@@ -34,11 +34,15 @@ QColor rowShade(bool borderShade)
     return lightened(borderShade ? GridPalette::activeBorder() : GridPalette::highlight());
 }
 
-// Shows `text` in the combo box with no item selected.
-void showUnselected(QComboBox *combo, const QString &text)
+// The identity setters' rule: an empty text is ignored; any other is
+// stored and shown in its combo box with no item selected.
+void setIdentity(QString &field, QComboBox *combo, const QString &text)
 {
+    if (text.isEmpty())
+        return;
+    field = ShortText(text);
     combo->setCurrentIndex(-1);
-    combo->setEditText(text);
+    combo->setEditText(field);
 }
 
 } // namespace
@@ -114,26 +118,17 @@ void TBitFrame::SetFlagHexA(const QString &Value)
 
 void TBitFrame::SetSection(const QString &Value)
 {
-    if (Value.isEmpty())
-        return;
-    m_section = ShortText(Value);
-    showUnselected(CBX_Section, m_section);
+    setIdentity(m_section, CBX_Section, Value);
 }
 
 void TBitFrame::SetFlagLabel(const QString &Value)
 {
-    if (Value.isEmpty())
-        return;
-    m_flagLabel = ShortText(Value);
-    showUnselected(CBX_Label, m_flagLabel);
+    setIdentity(m_flagLabel, CBX_Label, Value);
 }
 
 void TBitFrame::SetFlagPrefix(const QString &Value)
 {
-    if (Value.isEmpty())
-        return;
-    m_flagPrefix = ShortText(Value);
-    showUnselected(CBX_Prefix, m_flagPrefix);
+    setIdentity(m_flagPrefix, CBX_Prefix, Value);
 }
 
 void TBitFrame::SetFlagNote(const QString &Value)
