@@ -3,6 +3,7 @@
 #include "documents/FlagLine.h"
 #include "documents/IniModel.h"
 #include "documents/ReEnabledEvent.h"
+#include "flags/BitDefinitionFiles.h"
 #include "flags/BitFrames.h"
 #include "grid/CellGrid.h"
 #include "platform/CommandGuard.h"
@@ -11,8 +12,27 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenu>
 #include <QVBoxLayout>
+
+namespace {
+
+// The window's place moved, as far as it fits, onto the screen it is on.
+QPoint onScreen(const QRect &wanted)
+{
+    const QScreen *screen = QGuiApplication::screenAt(wanted.topLeft());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return wanted.topLeft();
+    const QRect available = screen->availableGeometry();
+    return {qMax(available.left(), qMin(wanted.left(), available.right() - wanted.width())),
+            qMax(available.top(), qMin(wanted.top(), available.bottom() - wanted.height()))};
+}
+
+} // namespace
 
 TMDIChildBit::TMDIChildBit(QWidget *documentWindow)
     : QWidget(documentWindow, Qt::Window)
@@ -23,8 +43,8 @@ TMDIChildBit::TMDIChildBit(QWidget *documentWindow)
     setObjectName(QStringLiteral("MDIChildBit"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Untergeordnetes Bit MDI"));
-    move(827, 144);
     resize(565, 719);
+    move(onScreen(QRect(QPoint(827, 144), size())));
 
     TBitFrame1->setObjectName(QStringLiteral("TBitFrame1"));
     auto *layout = new QVBoxLayout(this);
@@ -54,7 +74,7 @@ void TMDIChildBit::OpenFlagWord(const QString &documentTitle, const TFlagWordLoc
     TBitFrame1->SetIniBaseName(base);
     TBitFrame1->SetFlagNote(flagWord.line.note);
     const auto [hexText, prefix] = SplitValuePart(flagWord.line.valuePart);
-    TBitFrame1->LoadFlagFiles(base + section + key);
+    TBitFrame1->LoadFlagFiles(FlagFilesName(base, section, key));
     TBitFrame1->SetFlagPrefix(prefix);
     TBitFrame1->SetFlagHexA(hexText);
 }

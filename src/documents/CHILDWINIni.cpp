@@ -121,8 +121,11 @@ bool TMDIChild::eventFilter(QObject *watched, QEvent *event)
     if (watched == MemoIni && event->type() == QEvent::KeyPress)
         return MemoIniKeyPress(static_cast<const QKeyEvent &>(*event));
     if (watched == MemoIni->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        const QPoint pos = static_cast<const QMouseEvent &>(*event).position().toPoint();
-        runCommand(this, [this, pos] { MemoIniDblClick(pos); });
+        const auto &click = static_cast<const QMouseEvent &>(*event);
+        if (click.button() == Qt::LeftButton) {
+            const QPoint pos = click.position().toPoint();
+            runCommand(this, [this, pos] { MemoIniDblClick(pos); });
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -175,8 +178,8 @@ void TMDIChild::closeEvent(QCloseEvent *event)
         written = true;
     });
     event->setAccepted(written);
-    // The bit editors end with their document, silently, before its
-    // in-memory INI file is gone.
+    // The bit editors end with the document, silently, before any event
+    // could let one of them write into the INI file released by FormClose.
     if (written)
         qDeleteAll(findChildren<TMDIChildBit *>(Qt::FindDirectChildrenOnly));
 }

@@ -14,6 +14,14 @@ QString ReplacedExtension(const QString &path, const QString &extension)
     return path + extension;
 }
 
+QString FlagFilesName(const QString &iniBaseName, const QString &section, const QString &key)
+{
+    QString name = iniBaseName + section + key;
+    name.replace(u'/', u'_');
+    name.replace(u'\\', u'_');
+    return name;
+}
+
 QString TableFileName(const QString &flagFileBase)
 {
     return ReplacedExtension(flagFileBase, QStringLiteral(".bfx"));

@@ -10,6 +10,12 @@
 // extension is appended. C:\data\Myapp.v2Flags -> C:\data\Myapp.bfx.
 QString ReplacedExtension(const QString &path, const QString &extension);
 
+// The pair's name for a flag word: the INI file's base name, the section
+// and the key joined without separators ("MyappAccessFlags"). A "/" or "\"
+// inside a part becomes "_", so a section such as "Paths/Local" names a
+// pair beside the INI file rather than one in another folder.
+QString FlagFilesName(const QString &iniBaseName, const QString &section, const QString &key);
+
 QString TableFileName(const QString &flagFileBase);
 QString SettingsFileName(const QString &flagFileBase);
 

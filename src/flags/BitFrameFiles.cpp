@@ -86,7 +86,7 @@ bool TBitFrame::SaveFlagFiles(const QString &name)
 void TBitFrame::MI_BF_SaveClick()
 {
     SetFlagHexA(u'$' + ColHex->Footer().Caption());
-    const QString base = orFallback(m_iniBaseName + m_section + m_flagLabel);
+    const QString base = orFallback(FlagFilesName(m_iniBaseName, m_section, m_flagLabel));
     SaveFlagFiles(base + QStringLiteral(".bfi"));
     GB_BitFrame->setTitle(FullPath(base + QStringLiteral(".bf?")));
 }

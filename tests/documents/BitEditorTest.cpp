@@ -34,12 +34,12 @@ protected:
     QList<TMDIChildBit *> editors() const { return host.document()->findChildren<TMDIChildBit *>(); }
 
     // Double-clicks the line; the bit editor it opened, or nullptr.
-    TMDIChildBit *doubleClickLine(int line)
+    TMDIChildBit *doubleClickLine(int line, Qt::MouseButton button = Qt::LeftButton)
     {
         const QList<TMDIChildBit *> before = editors();
         QPlainTextEdit *memo = host.document()->MemoIni;
         const QRect caret = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(line)));
-        QTest::mouseDClick(memo->viewport(), Qt::LeftButton, {}, caret.center() + QPoint(4, 0));
+        QTest::mouseDClick(memo->viewport(), button, {}, caret.center() + QPoint(4, 0));
         for (TMDIChildBit *editor : editors())
             if (!before.contains(editor))
                 return editor;
@@ -122,6 +122,7 @@ TEST_F(BitEditor, TheLineNamesTheWindowAndTheBitDefinitionFiles)
         EXPECT_EQ(editor->TBitFrame1->FlagPrefix() + u'|' + editor->TBitFrame1->FlagNote(), c.prefixAndNote)
             << c.name;
     }
+    EXPECT_EQ(doubleClickLine(1, Qt::RightButton), nullptr);
     type(u"[Access]\nFlags=$A001"_s);
     EXPECT_EQ(doubleClickLine(1), nullptr);
 }

@@ -49,6 +49,8 @@ TEST(ReplacedExtension, ReplacesFromTheLastDotOfTheFileNameOrAppends)
     };
     for (const auto &[path, replaced] : cases)
         EXPECT_EQ(TableFileName(QString::fromUtf16(path)), QString::fromUtf16(replaced));
+    EXPECT_EQ(FlagFilesName(u"Myapp"_s, u"Access"_s, u"Flags"_s), u"MyappAccessFlags"_s);
+    EXPECT_EQ(FlagFilesName(u"Myapp"_s, u"../Paths\\Local"_s, u"A/b"_s), u"Myapp.._Paths_LocalA_b"_s);
 }
 
 TEST_F(BitFrameTest, SaveWritesTheTableAndSettingsFilesNamedAfterTheFlagWord)
@@ -96,6 +98,7 @@ TEST_F(BitFrameTest, LoadTakesThePairOfTheChosenFileFromItsFolder)
     openAsFromIniLine();
     setName(2, u"Line|break"_s, u"a;b"_s);
     frame.CBX_Section->setCurrentIndex(2);
+    frame.CBX_Prefix->setCurrentIndex(7);
     choose(u"MI_BF_Save"_s);
     QDir().mkdir(path(u"old"_s));
     QFile::copy(path(u"MyappAccessFlags.bfx"_s), path(u"old/Old.bfx"_s));
@@ -103,6 +106,7 @@ TEST_F(BitFrameTest, LoadTakesThePairOfTheChosenFileFromItsFolder)
     QDir::setCurrent(path(QString()));
 
     TBitFrame loaded;
+    loaded.CBX_Prefix->setCurrentIndex(0); // chosen, so it takes the stored item
     desktop.fileAnswers = {path(u"old/Old.rev.bfx"_s)};
     loaded.MI_BF_Load->trigger();
     EXPECT_EQ(loaded.GB_BitFrame->title(), path(u"old/Old.bf?"_s));
@@ -112,6 +116,7 @@ TEST_F(BitFrameTest, LoadTakesThePairOfTheChosenFileFromItsFolder)
     EXPECT_EQ(loaded.FlagHexA(), u"$0000A001"_s);
     EXPECT_EQ(loaded.CBX_Section->currentText(), u"Init"_s); // chosen before, so it takes the stored item
     EXPECT_EQ(loaded.CBX_Label->currentText(), u"Flags"_s);
+    EXPECT_EQ(loaded.CBX_Prefix->currentText() + u'|' + loaded.FlagPrefix(), u"ub|"_s); // no change handler ran
     EXPECT_EQ(desktop.calls().front().dialog.filter, u"Bit files|*.bf?"_s);
 }
 
@@ -210,7 +215,13 @@ TEST_F(BitFrameTest, AnyTableFileLoads)
         EXPECT_EQ(frame.GridBits->RowCount(), c.rows) << c.name;
         EXPECT_EQ(frame.HexValue(), c.hexValue) << c.name;
     }
-    EXPECT_THROW(frame.SetFlagHexA(u"$1"_s), ConversionError); // the last table's first row has no mask
+
+    // Setting the hex text stops at the first row without a mask, after
+    // changing the rows above it.
+    folder.write(u"T.bfx"_s, gridTextFile({u"False;00000001;;"_s, u"False;xyz;;"_s, u"True;00000004;;"_s}));
+    frame.LoadFlagFiles(u"T"_s);
+    EXPECT_THROW(frame.SetFlagHexA(u"$5"_s), ConversionError);
+    EXPECT_EQ(tickedRows(), QList<int>({0, 2}));
 }
 
 TEST_F(BitFrameTest, AnEmptyTableKeepsTheWrittenHexText)
@@ -257,7 +268,7 @@ TEST_F(BitFrameTest, IncludeFilesAreNamedAfterTheFlagFileBaseAndOrder)
                                                      "//Corresponding files are: .*\r\n"));
     frame.SetFlagFileBase(path(u"Base.bfi"_s));
     frame.SetIncludeC(true);
-    EXPECT_TRUE(QFileInfo::exists(path(u"Base.inc"_s)));
+    EXPECT_TRUE(folder.read(u"Base.inc"_s).contains("bfDefault                = $00000000;"));
 }
 
 TEST_F(BitFrameTest, AnIncludeFileThatCannotBeWrittenReportsTheFileCreationError)

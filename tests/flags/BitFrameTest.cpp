@@ -2,6 +2,7 @@
 
 #include "grid/CellGrid.h"
 #include "grid/CheckBoxColumn.h"
+#include "grid/GridPalette.h"
 #include "grid/TextColumn.h"
 #include "platform/Errors.h"
 
@@ -182,9 +183,10 @@ TEST_F(BitFrameTest, TheOrderChangeMirrorsTheWordAndKeepsEveryRow)
 TEST_F(BitFrameTest, RowsAreShadedInGroupsOfFourInTwoShades)
 {
     const auto shade = [this](int row, int col) { return frame.GridBits->Cell(col, row).Color(); };
-    const QColor first = shade(0, 0);
-    const QColor second = shade(4, 0);
+    const QColor first = shade(0, 0); // the border shade, in top-down order
+    const QColor second = shade(4, 0); // the selection shade
     EXPECT_NE(first, second);
+    EXPECT_LT(qAbs(second.hue() - GridPalette::highlight().hue()), 8);
     EXPECT_GT(qAbs(first.lightness() - second.lightness()) + qAbs(first.hue() - second.hue()), 20);
     for (int row = 0; row < 32; ++row) {
         const QColor expected = (row / 4) % 2 == 0 ? first : second;

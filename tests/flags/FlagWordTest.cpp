@@ -50,7 +50,6 @@ TEST(FlagWordTexts, FootersAndMirroring)
     EXPECT_EQ(ReverseBits32(0x0000A001), 0x80050000u);
     EXPECT_EQ(ReversedHexText(u"$0000A001"_s), u"$80050000"_s);
     EXPECT_EQ(ReversedHexText(u"x$80050000;"_s), u"$0000A001"_s);
-    EXPECT_EQ(hexError(u"$123456789"_s), u"'$123456789' ist kein gültiger Integerwert"_s);
     EXPECT_THROW(ReversedHexText(u"$G"_s), ConversionError);
 }
 
@@ -78,24 +77,6 @@ TEST(TFlagWordSum, OrsTheMasksOfTickedRowsAndSkipsTextsThatAreNoNumber)
     sum.add(true, u"  "_s);
     sum.add(true, u"00000000"_s);
     EXPECT_EQ(sum.value(), 0x8001u);
-}
-
-TEST(TickForFlagWord, TicksSharedBitsAndUnticksOthersUnlessOred)
-{
-    EXPECT_EQ(TickForFlagWord(0xA001, 0x2000, false), true);
-    EXPECT_EQ(TickForFlagWord(0xA001, 0x0002, false), false);
-    EXPECT_EQ(TickForFlagWord(0xA001, 0x0002, true), std::nullopt);
-    EXPECT_EQ(TickForFlagWord(0xA001, 0x0001, true), true);
-}
-
-TEST(StandardMask, TopDownAndBottomUpRows)
-{
-    EXPECT_EQ(StandardMask(0, false), u"80000000"_s);
-    EXPECT_EQ(StandardMask(31, false), u"00000001"_s);
-    EXPECT_EQ(StandardMask(0, true), u"00000001"_s);
-    EXPECT_EQ(StandardMask(31, true), u"80000000"_s);
-    EXPECT_EQ(StandardMask(32, true), u"00000000"_s);
-    EXPECT_EQ(StandardMask(39, false), u"00000000"_s);
 }
 
 } // namespace

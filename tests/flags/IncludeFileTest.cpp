@@ -65,15 +65,17 @@ TEST(IncludeFileText, ATableWithoutNamesAfterClearGivesFiveLines)
                   "Default                  = $00000000; //Default set bits \r\n"_s);
 }
 
-TEST(IncludeFileText, LongNamesStayWholeAndUnpadded)
+TEST(IncludeFileText, LongNamesStayWholeAndUnpaddedAndLineBreaksBecomeBlanks)
 {
     TIncludeSource source;
     source.prefixText = u"bf"_s;
     source.rows = {{u"00000001"_s, u"TwentyTwoCharacterName"_s, u"n"_s},
-                   {u"00000002"_s, u"TwentyOneCharactersNm"_s, u"m"_s}};
+                   {u"00000002"_s, u"TwentyOneCharactersNm"_s, u"m"_s},
+                   {u"00000004"_s, u"Two\r\nlines"_s, u"a\r\nb\rc"_s}};
     const QStringList lines = IncludeFileText(source, TIncludeForm::Cpp).split(u"\r\n"_s);
     EXPECT_EQ(lines[4], u"bfTwentyTwoCharacterName 0x00000001; //n"_s);
     EXPECT_EQ(lines[5], u"bfTwentyOneCharactersNm  0x00000002; //m"_s);
+    EXPECT_EQ(lines[6], u"bfTwo lines              0x00000004; //a b c"_s);
 }
 
 TEST(IncludeConstantPrefix, CutAtTheSemicolonTrimmedAndToEightCharacters)
