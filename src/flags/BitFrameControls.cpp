@@ -141,7 +141,7 @@ void TBitFrame::createBitTable()
 void TBitFrame::createPopupMenu()
 {
     PopupBits->setObjectName(QStringLiteral("PopupBits"));
-    const auto item = [this](QMenu *menu, const QString &name, const QString &caption) {
+    const auto item = [](QMenu *menu, const QString &name, const QString &caption) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(name);
         return action;
