@@ -1,0 +1,48 @@
+#include "platform/PrintJob.h"
+
+#include "platform/Errors.h"
+
+#include <QPrinter>
+
+namespace {
+
+bool hasPrinter(const QPrinter &printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return !printer.outputFileName().isEmpty();
+    return !printer.printerName().isEmpty();
+}
+
+PrinterError printingFailed()
+{
+    return PrinterError(QStringLiteral("Fehler beim Drucken"));
+}
+
+} // namespace
+
+TPrintJob::TPrintJob(QPrinter &printer)
+    : m_printer(printer)
+{
+    if (!hasPrinter(printer))
+        throw PrinterError(QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt"));
+    if (!m_painter.begin(&printer))
+        throw PrinterError(QStringLiteral("Der Druckauftrag kann nicht gestartet werden"));
+}
+
+TPrintJob::~TPrintJob()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+void TPrintJob::newPage()
+{
+    if (!m_printer.newPage())
+        throw printingFailed();
+}
+
+void TPrintJob::end()
+{
+    if (!m_painter.end() || m_printer.printerState() == QPrinter::Error)
+        throw printingFailed();
+}

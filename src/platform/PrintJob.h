@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPainter>
+
+class QPrinter;
+
+// One print job on a printer, from the first page to the last; a failure
+// of the printer raises PrinterError with the framework's German text.
+// A job left by an exception is ended with what it has.
+class TPrintJob
+{
+public:
+    // Raises PrinterError when no printer is chosen or the job cannot start.
+    explicit TPrintJob(QPrinter &printer);
+    ~TPrintJob();
+    TPrintJob(const TPrintJob &) = delete;
+    TPrintJob &operator=(const TPrintJob &) = delete;
+
+    QPainter &painter() { return m_painter; }
+    void newPage(); // raises PrinterError
+    void end(); // hands the document to the printer; raises PrinterError
+
+private:
+    QPrinter &m_printer;
+    QPainter m_painter;
+};
