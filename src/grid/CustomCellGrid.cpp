@@ -1,5 +1,6 @@
 #include "grid/CustomCellGrid.h"
 
+#include "grid/GridBinding.h"
 #include "grid/GridPalette.h"
 #include "grid/GridTextFile.h"
 
@@ -17,7 +18,24 @@ TCustomCellGrid::TCustomCellGrid()
 {
 }
 
-TCustomCellGrid::~TCustomCellGrid() = default;
+TCustomCellGrid::~TCustomCellGrid()
+{
+    // A binding may remove itself while it is told, so tell a copy.
+    const std::vector<TGridBinding *> bindings = std::exchange(m_bindings, {});
+    for (TGridBinding *binding : bindings)
+        binding->GridDestroyed(this);
+}
+
+void TCustomCellGrid::AddBinding(TGridBinding *Binding)
+{
+    if (std::find(m_bindings.begin(), m_bindings.end(), Binding) == m_bindings.end())
+        m_bindings.push_back(Binding);
+}
+
+void TCustomCellGrid::RemoveBinding(TGridBinding *Binding)
+{
+    std::erase(m_bindings, Binding);
+}
 
 // --- Rows and cells ----------------------------------------------------------
 

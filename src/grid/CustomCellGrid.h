@@ -9,6 +9,9 @@
 #include <QFont>
 #include <QString>
 #include <functional>
+#include <vector>
+
+class TGridBinding;
 
 // The grid without a window: columns, rows and cells, properties, the
 // selected cell, every event, and the editing, sorting and key logic that
@@ -174,6 +177,11 @@ public:
     // SortKind when it is already marked.
     void HeaderSortClick(int ACol);
 
+    // --- Bound components ---------------------------------------------------
+    // Each binding is told once when the grid is destroyed.
+    void AddBinding(TGridBinding *Binding);
+    void RemoveBinding(TGridBinding *Binding);
+
     // --- View hooks (the window overrides them) ---------------------------
     virtual void InvalidateCell(int ACol, int ARow);
     virtual void InvalidateColumn(int ACol); // header, cells and footer
@@ -201,6 +209,7 @@ private:
     void KeepSelectionInside();
 
     TGridRows m_rows;
+    std::vector<TGridBinding *> m_bindings;
     int m_startRowCount = 0;
     int m_updateCount = 0;
     int m_rowsLoadCount = 0;

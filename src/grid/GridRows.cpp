@@ -117,6 +117,18 @@ int TGridRows::RowOf(const TCell &ACell) const
     return found == cells.end() ? -1 : int(found - cells.begin());
 }
 
+TRowRecord &TGridRows::Record(int ARow)
+{
+    CheckRow(ARow);
+    return m_records[size_t(ARow)];
+}
+
+const TRowRecord &TGridRows::Record(int ARow) const
+{
+    CheckRow(ARow);
+    return m_records[size_t(ARow)];
+}
+
 void TGridRows::CheckRow(int ARow) const
 {
     if (ARow < 0 || ARow >= Count())

@@ -37,6 +37,10 @@ public:
     TCell &Cell(int ACol, int ARow);
     const TCell &Cell(int ACol, int ARow) const;
 
+    // Visibility, selection and tree state of a row; raises ListIndexError.
+    TRowRecord &Record(int ARow);
+    const TRowRecord &Record(int ARow) const;
+
     void AddColumn(const TCustomGridColumn &AColumn);
     void Append(int ACount);
     void Insert(int AIndex);
