@@ -73,21 +73,36 @@ QRect headerArrowRect(const QRect &rect, const TCustomGridColumn &column, int ca
     return QRect(left, top, ArrowSize, ArrowSize);
 }
 
+THeaderCaptionPlace headerCaptionPlace(const QRect &rect, const TCustomGridColumn &column, const QFontMetrics &metrics,
+                                       bool elide)
+{
+    THeaderCaptionPlace place;
+    place.Caption = column.Header().Caption();
+    if (elide)
+        place.Caption = metrics.elidedText(place.Caption, Qt::ElideRight, rect.width() - CaptionInset);
+    const int captionWidth = metrics.horizontalAdvance(place.Caption);
+    place.Text = QRect(captionLeft(rect, column, captionWidth), rect.top(), captionWidth, rect.height());
+    place.Arrow = headerArrowRect(rect, column, captionWidth);
+    return place;
+}
+
+void paintHeaderCaption(QPainter *painter, const THeaderCaptionPlace &place, const TCustomGridColumn &column,
+                        const TPartPaintState &state)
+{
+    painter->setFont(state.Font);
+    painter->setPen(state.TextColor);
+    painter->drawText(place.Text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, place.Caption);
+    if (!place.Arrow.isEmpty())
+        paintArrow(painter, place.Arrow, column, state);
+}
+
 void paintHeader(QPainter *painter, const QRect &rect, const TCustomGridColumn &column, const TPartPaintState &state)
 {
     painter->save();
     painter->setClipRect(rect);
     paintSection(painter, rect, state);
-    const QString &caption = column.Header().Caption();
     const QFontMetrics metrics(state.Font, painter->device());
-    const int captionWidth = metrics.horizontalAdvance(caption);
-    const QRect textRect(captionLeft(rect, column, captionWidth), rect.top(), captionWidth, rect.height());
-    painter->setFont(state.Font);
-    painter->setPen(state.TextColor);
-    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption);
-    const QRect arrow = headerArrowRect(rect, column, captionWidth);
-    if (!arrow.isEmpty())
-        paintArrow(painter, arrow, column, state);
+    paintHeaderCaption(painter, headerCaptionPlace(rect, column, metrics, false), column, state);
     painter->restore();
 }
 

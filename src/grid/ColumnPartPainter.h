@@ -2,9 +2,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
+#include <QString>
 
+class QFontMetrics;
 class QPainter;
-class QRect;
 class QStyle;
 class QWidget;
 class TCustomGridColumn;
@@ -17,6 +19,14 @@ struct TPartPaintState
     bool Pressed = false; // header held down by the mouse
     const QWidget *Widget = nullptr; // may be null (printer)
     QStyle *Style = nullptr; // null: the application style
+};
+
+// Where a header cell's caption and sort arrow go.
+struct THeaderCaptionPlace
+{
+    QString Caption; // as drawn, perhaps cut with an ellipsis
+    QRect Text;
+    QRect Arrow; // empty: no arrow
 };
 
 // Header and footer cells of a column, shared by screen and printer.
@@ -33,6 +43,15 @@ constexpr int CaptionInset = 2;
 // The header style's section with Header.Caption and, for a Sorted
 // column, the arrow of its SortKind.
 void paintHeader(QPainter *painter, const QRect &rect, const TCustomGridColumn &column, const TPartPaintState &state);
+
+// The caption and arrow of a header cell in the given font metrics; with
+// elide a caption too long for the cell is cut with a trailing ellipsis.
+THeaderCaptionPlace headerCaptionPlace(const QRect &rect, const TCustomGridColumn &column, const QFontMetrics &metrics,
+                                       bool elide);
+
+// Only the caption and the arrow, without the section: the printed header.
+void paintHeaderCaption(QPainter *painter, const THeaderCaptionPlace &place, const TCustomGridColumn &column,
+                        const TPartPaintState &state);
 
 // A header section without a column (right of the last one).
 void paintEmptyHeader(QPainter *painter, const QRect &rect, const TPartPaintState &state);
