@@ -1,5 +1,7 @@
 #include "platform/ScriptedDesktop.h"
 
+#include <QPrinter>
+
 ScriptedDesktop::ScriptedDesktop()
 {
     setDesktop(this);
@@ -70,10 +72,17 @@ MessageButton ScriptedDesktop::showMessage(QWidget *, const MessageRequest &requ
     return request.buttons.isEmpty() ? MessageButton::Ok : request.buttons.constFirst();
 }
 
-bool ScriptedDesktop::printDialog(QWidget *, QPrinter &)
+bool ScriptedDesktop::printDialog(QWidget *, QPrinter &printer)
 {
     m_calls.push_back({CallKind::PrintDialog, {}, {}, {}});
-    return nextPrintAnswer();
+    const bool confirmed = nextPrintAnswer();
+    if (confirmed) {
+        // Never a real printer: a test prints to a file or to nothing.
+        printer.setPrinterName(QString());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFileName);
+    }
+    return confirmed;
 }
 
 bool ScriptedDesktop::printerSetupDialog(QWidget *, QPrinter &)

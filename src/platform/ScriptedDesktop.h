@@ -27,6 +27,9 @@ public:
     std::deque<std::optional<QString>> fileAnswers;
     std::deque<MessageButton> messageAnswers;
     std::deque<bool> printAnswers;
+    // A confirmed print dialog chooses printing to this PDF file; while
+    // it is empty, the dialog leaves no printer chosen.
+    QString printFileName;
     bool shellSucceeds = true;
 
     const std::vector<Call> &calls() const { return m_calls; }
