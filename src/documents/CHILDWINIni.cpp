@@ -2,6 +2,8 @@
 
 #include "documents/CHILDWINBit.h"
 #include "documents/FlagLine.h"
+#include "documents/IniPrintout.h"
+#include "documents/PlainTextPrinter.h"
 #include "documents/ReEnabledEvent.h"
 #include "documents/TextAreaView.h"
 #include "platform/CommandGuard.h"
@@ -12,10 +14,12 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -233,12 +237,21 @@ void TMDIChild::Saveas1Click()
 
 void TMDIChild::Print1Click()
 {
-    // Printing the text is not offered yet.
+    const QStringList lines = IniPrintout::countedLines(TextAreaText(MemoIni));
+    if (lines.isEmpty()) {
+        inform(QStringLiteral("File empty, will not be printed!"));
+        return;
+    }
+    if (!desktop().printDialog(this, printer()))
+        return;
+    printer().setDocName(windowTitle());
+    const QString heading = IniPrintout::heading(m_printClock(), QLocale(), windowTitle());
+    PrintPlainText(printer(), IniPrintout::printedLines(heading, lines), MemoIni->font());
 }
 
 void TMDIChild::Printersetup1Click()
 {
-    // Choosing a printer is not offered yet.
+    desktop().printerSetupDialog(this, printer());
 }
 
 void TMDIChild::Copy1Click()
@@ -263,6 +276,13 @@ void TMDIChild::UM_ReEnabled_Do()
 void TMDIChild::inform(const QString &text)
 {
     desktop().message(this, {MessageKind::Information, text, {MessageButton::Ok}, {}});
+}
+
+QPrinter &TMDIChild::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
 }
 
 // Save As writes in the encoding the document was read in; a new document is UTF-8.

@@ -3,11 +3,14 @@
 #include "documents/DocumentMenus.h"
 #include "documents/IniModel.h"
 
+#include <QDateTime>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QKeyEvent;
 class QPlainTextEdit;
+class QPrinter;
 
 // The INI text document window: one INI file as editable plain text. It
 // owns the in-memory INI file from which the text is rebuilt and through
@@ -31,6 +34,9 @@ public:
     QList<QMenu *> menus() const { return m_menus.menus(); }
 
     QPlainTextEdit *const MemoIni;
+
+    // The clock the print heading reads; the local time unless replaced.
+    void SetPrintClock(std::function<QDateTime()> Now) { m_printClock = std::move(Now); }
 
 protected:
     bool event(QEvent *event) override;
@@ -56,7 +62,11 @@ private:
     void breakLine();
     void inform(const QString &text);
     TextEncoding documentEncoding() const;
+    QPrinter &printer();
 
     TDocumentMenus m_menus;
     std::unique_ptr<TIniModel> m_iniFile;
+    // Kept for the window's life, so the printer setup applies to later jobs.
+    std::unique_ptr<QPrinter> m_printer;
+    std::function<QDateTime()> m_printClock = &QDateTime::currentDateTime;
 };
