@@ -30,6 +30,7 @@ struct TCellPaintState
     bool Enabled = true;
     bool Hot = false;
     bool Pressed = false;
+    bool Printing = false; // fonts keep the point size they have on the screen
     // Style and widget for QStyle drawing; the widget may be null (printer).
     const QWidget *Widget = nullptr;
     QStyle *Style = nullptr; // null: the application style

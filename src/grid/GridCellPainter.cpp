@@ -5,7 +5,9 @@
 #include "grid/CheckBoxColumn.h"
 #include "grid/TextCellPainter.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 
 TGridCellPainter::~TGridCellPainter() = default;
 
@@ -26,6 +28,17 @@ QFont TGridCellPainter::cellFont(const TCustomGridColumn &column, const TCell &c
     font.setItalic(style.Contains(fsItalic));
     font.setUnderline(style.Contains(fsUnderline));
     font.setStrikeOut(style.Contains(fsStrikeOut));
+    return font;
+}
+
+QFont TGridCellPainter::paperFont(const QFont &screenFont)
+{
+    if (screenFont.pixelSize() <= 0)
+        return screenFont; // sized in points already
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal screenDpi = screen ? screen->logicalDotsPerInchY() : 96;
+    QFont font = screenFont;
+    font.setPointSizeF(screenFont.pixelSize() * 72 / screenDpi);
     return font;
 }
 

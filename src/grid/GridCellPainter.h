@@ -26,6 +26,10 @@ public:
     // The column's font with the cell's font style, bold on request.
     static QFont cellFont(const TCustomGridColumn &column, const TCell &cell, bool bold);
 
+    // A font sized in screen pixels at the point size it has on the screen,
+    // so the printer's far smaller pixels draw it as large as the screen.
+    static QFont paperFont(const QFont &screenFont);
+
 protected:
     static void fillBackground(QPainter *painter, const QRect &rect, const TCellPaintState &state);
 };

@@ -12,7 +12,7 @@ namespace {
 void drawPage(QPainter *painter, const TCustomCellGrid &grid, const TGridPrintPage &page)
 {
     TPartPaintState captionState;
-    captionState.Font = grid.GridFont();
+    captionState.Font = TGridCellPainter::paperFont(grid.GridFont());
     captionState.TextColor = Qt::black;
     for (const TPrintedHeaderCell &header : page.Header)
         ColumnPartPainter::paintHeaderCaption(painter, header.Place, *grid.Columns[header.ACol], captionState);
@@ -20,6 +20,7 @@ void drawPage(QPainter *painter, const TCustomCellGrid &grid, const TGridPrintPa
     // Cell backgrounds are not printed.
     TCellPaintState cellState;
     cellState.Background = Qt::transparent;
+    cellState.Printing = true;
     for (const TPrintedCell &printed : page.Cells) {
         const TCustomGridColumn &column = *grid.Columns[printed.ACol];
         const TCell &cell = grid.Cell(printed.ACol, printed.ARow);
@@ -61,7 +62,7 @@ bool TCustomGridPrint::Print(QPrinter &Printer)
         m_settings.PageWidth = Printer.width();
     }
     // Captions are measured in the font the page draws them in.
-    const QFontMetrics captionMetrics(m_associate->GridFont(), &Printer);
+    const QFontMetrics captionMetrics(TGridCellPainter::paperFont(m_associate->GridFont()), &Printer);
     const TGridPrintLayout layout = GridPrintLayout::compute(*m_associate, m_settings, captionMetrics);
     TPrintJob job(Printer);
     for (size_t page = 0; page < layout.Pages.size(); ++page) {

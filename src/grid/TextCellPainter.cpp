@@ -46,7 +46,8 @@ void TTextCellPainter::paint(QPainter *painter, const QRect &rect, const TCell &
 {
     fillBackground(painter, rect, state);
     const QRect textRect = rect.adjusted(TextInset, 0, -TextInset, 0);
-    const QFont font = cellFont(column, cell, state.Bold);
+    const QFont screenFont = cellFont(column, cell, state.Bold);
+    const QFont font = state.Printing ? paperFont(screenFont) : screenFont;
     const QString text = column.DisplayText(cell.AsString());
     const int flags = alignmentFlags(column.Alignment(), column.VerticalAlignment());
     painter->save();
