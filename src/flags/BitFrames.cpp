@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QMenu>
+#include <QPrinter>
 #include <QVBoxLayout>
 
 namespace {
@@ -70,6 +71,7 @@ TBitFrame::TBitFrame(QWidget *parent)
     createTopStrip();
     createBitTable();
     createPopupMenu();
+    createGridPrint();
     connectCommands();
 
     auto *inner = new QVBoxLayout(GB_BitFrame);

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "flags/IncludeFile.h"
+#include "grid/GridPrint.h"
 
 #include <QFrame>
+#include <memory>
 
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QMenu;
+class QPrinter;
 class TCellGrid;
 class TCheckBoxColumn;
 class TTextColumn;
@@ -112,6 +115,7 @@ public:
     QAction *MI_BF_Pascal = nullptr;
     QAction *MI_BF_CPP = nullptr;
     QAction *Print1 = nullptr;
+    TGridPrint GridPrint; // bound to GridBits
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -135,6 +139,7 @@ private:
     void createTopStrip();
     void createBitTable();
     void createPopupMenu();
+    void createGridPrint();
     void connectCommands();
     void showPopupMenu(const QPoint &globalPos);
 
@@ -164,5 +169,7 @@ private:
     QString m_iniBaseName;
     QString m_flagFileBase;
     int m_batchDepth = 0;
+    // Kept for the frame's life, so the print dialog's choices stay.
+    std::unique_ptr<QPrinter> m_printer;
     bool m_recalculationDue = false;
 };
