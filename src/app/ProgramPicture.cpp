@@ -13,3 +13,11 @@ QPixmap ProgramPicture(QSize size, qreal devicePixelRatio)
     renderer.render(&painter, QRectF(QPointF(0, 0), size));
     return picture;
 }
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(ProgramPicture(QSize(size, size), 1.0));
+    return icon;
+}

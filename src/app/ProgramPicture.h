@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 
@@ -7,3 +8,6 @@
 // drawn at `size` device-independent pixels for a screen of the given
 // pixel ratio.
 QPixmap ProgramPicture(QSize size, qreal devicePixelRatio);
+
+// The same picture at the sizes windows and task bars ask for.
+QIcon ProgramIcon();
