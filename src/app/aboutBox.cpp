@@ -159,8 +159,9 @@ void TAboutBox::setUpGrid()
     AGX_About->SetOptions({goGrid, goHeader});
     AGX_About->SetShowHint(true);
     AGX_About->setContextMenuPolicy(Qt::CustomContextMenu);
+    // A scroll area reports the position in its viewport's coordinates.
     connect(AGX_About, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &position) { PopupMenu1->popup(AGX_About->mapToGlobal(position)); });
+            [this](const QPoint &position) { PopupMenu1->popup(AGX_About->viewport()->mapToGlobal(position)); });
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     Save1->setObjectName(QStringLiteral("Save1"));
     connect(Save1, &QAction::triggered, this, [this] { runCommand(this, [this] { Save1Click(); }); });

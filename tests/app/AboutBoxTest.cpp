@@ -7,6 +7,7 @@
 #include "util/MachineInfo.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -114,6 +115,16 @@ TEST_F(AboutBox, ReportsAnExportThatCannotBeWrittenAndStaysOpen)
     EXPECT_EQ(desktop.messages()[0].kind, MessageKind::Error);
     EXPECT_EQ(desktop.messages()[0].text, u"Dateizugriff verweigert.");
     EXPECT_TRUE(box.isVisible());
+}
+
+TEST_F(AboutBox, OffersTheExportInTheGridsPopupMenu)
+{
+    const QPoint inside(40, 30);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, inside, box.AGX_About->viewport()->mapToGlobal(inside));
+    QCoreApplication::sendEvent(box.AGX_About->viewport(), &click);
+    EXPECT_TRUE(box.PopupMenu1->isVisible());
+    EXPECT_EQ(box.PopupMenu1->actions(), QList<QAction *>{box.Save1});
+    box.PopupMenu1->hide();
 }
 
 TEST_F(AboutBox, OpensTheMakersWebPageFromThePicture)
