@@ -5,9 +5,9 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    poppler-utils
+    poppler-utils desktop-file-utils dpkg-dev file
     fonts-dejavu-core fonts-liberation
     "$@"
 )

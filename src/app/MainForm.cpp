@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/ActionStates.h"
+#include "app/aboutBox.h"
 #include "app/MenuItems.h"
 #include "app/MenuMerger.h"
 #include "app/WindowArrangement.h"
@@ -43,6 +44,7 @@ TMainForm::TMainForm(const QString &programFilePath, QWidget *parent)
     : QMainWindow(parent)
     , MdiArea(new QMdiArea(this))
     , Actions(this)
+    , m_programFilePath(programFilePath)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("MDI-Anwendung"));
@@ -181,6 +183,11 @@ TMDIChild *TMainForm::ActiveDocument() const
     return current ? qobject_cast<TMDIChild *>(current->widget()) : nullptr;
 }
 
+TAboutBox *TMainForm::CurrentAboutBox() const
+{
+    return m_currentAboutBox;
+}
+
 void TMainForm::updateMenus()
 {
     const TMDIChild *document = ActiveDocument();
@@ -248,7 +255,8 @@ void TMainForm::EditPaste1Execute()
 
 void TMainForm::HelpAbout1Execute()
 {
-    // The about box is not offered yet; the command is there and enabled.
+    m_currentAboutBox = new TAboutBox(m_programFilePath, this);
+    m_currentAboutBox->exec();
 }
 
 void TMainForm::Instruction1Click()

@@ -3,10 +3,12 @@
 #include "app/MainActions.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class QMdiArea;
 class QMenu;
+class TAboutBox;
 class TActionStates;
 class TMDIChild;
 class TMenuMerger;
@@ -28,6 +30,8 @@ public:
     void CreateIniDocument(const QString &name);
     // The document window of the current sub-window, or nullptr.
     TMDIChild *ActiveDocument() const;
+    // The about box created last; the main window owns every one it created.
+    TAboutBox *CurrentAboutBox() const;
 
     QMdiArea *const MdiArea;
     const TMainActions Actions;
@@ -52,6 +56,8 @@ private:
     void updateMenus();
     void updateWindowMenu();
 
+    const QString m_programFilePath;
+    QPointer<TAboutBox> m_currentAboutBox;
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;
     QMenu *m_windowMenu = nullptr;

@@ -1,5 +1,6 @@
 #include "app/Environment.h"
 #include "app/MainForm.h"
+#include "app/ProgramPicture.h"
 #include "platform/CommandGuard.h"
 #include "util/PathHelpers.h"
 #include "util/StringHelpers.h"
@@ -21,6 +22,9 @@ int main(int argc, char *argv[])
     const QString programFile = RunningProgramFilePath();
     // The application title: the program file's name up to its first dot.
     QApplication::setApplicationName(TextBeforeFirstDot(FileNamePart(programFile)));
+    QApplication::setWindowIcon(ProgramIcon());
+    // Lets the desktop match the windows with the installed tarvex.desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarvex"));
     if (environmentFailure) {
         runCommand(nullptr, [&environmentFailure] { std::rethrow_exception(environmentFailure); });
         return EXIT_FAILURE;

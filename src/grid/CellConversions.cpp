@@ -127,7 +127,7 @@ QString fromDateTime(double Value)
 {
     const double wholeDays = std::trunc(Value);
     const qint64 milliseconds = std::llround(std::fabs(Value - wholeDays) * double(millisecondsPerDay));
-    const QDate date = DayZero.addDays(qint64(wholeDays));
+    const QDate date = DateOfDayCount(Value);
     const QTime time = QTime::fromMSecsSinceStartOfDay(int(std::min(milliseconds, millisecondsPerDay - 1)));
     const QString dateText = date.toString(QStringLiteral("dd.MM.yyyy"));
     if (time.msecsSinceStartOfDay() < 1000)

@@ -1,6 +1,7 @@
 #include "platform/DayCount.h"
 
 #include <QDateTime>
+#include <cmath>
 
 namespace {
 
@@ -18,4 +19,9 @@ double DayCountOf(const QDateTime &localTime)
     const double days = double(DayZero.daysTo(localTime.date()));
     const double fraction = DayFraction(localTime.time());
     return days < 0 ? days - fraction : days + fraction;
+}
+
+QDate DateOfDayCount(double days)
+{
+    return DayZero.addDays(qint64(std::trunc(days)));
 }

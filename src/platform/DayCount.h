@@ -11,3 +11,5 @@ inline const QDate DayZero{1899, 12, 30};
 
 double DayFraction(const QTime &time);
 double DayCountOf(const QDateTime &localTime);
+// The date of a day count: its whole days, the time of day dropped.
+QDate DateOfDayCount(double days);

@@ -1,0 +1,21 @@
+# cpack -G DEB (in a release build): a Debian package of what cmake
+# --install puts under /usr, its run-time dependencies worked out from the
+# shared libraries the program links.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tarvex)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Tarvex Project")
+set(CPACK_PACKAGE_CONTACT "Tarvex Project <maintainers@tarvex.example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the 32-bit flag words of INI files")
+# The summary is the Description's first line; CPack indents this body below it.
+set(CPACK_PACKAGE_DESCRIPTION "Tarvex opens an INI file as text and shows every bit of a flag word such as
+Flags=$0000A001 in a bit table where each bit can be named, described, ticked
+and cleared. It writes the new word back into the file, keeps the bits' names
+in definition files beside the INI file, generates Pascal and C++ include
+files of named constants, and prints the bit table and the INI text.")
+set(CPACK_DEBIAN_PACKAGE_SECTION editors)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
