@@ -100,7 +100,7 @@ void TMDIChild::LoadExistingFile()
     auto model = std::make_unique<TIniModel>(windowTitle());
     model->loadFromFile();
     m_iniFile = std::move(model);
-    MemoIni->setPlainText(m_iniFile->rebuiltText(u"\n"));
+    SetTextAreaText(MemoIni, m_iniFile->rebuiltText(u"\n"));
 }
 
 bool TMDIChild::event(QEvent *event)

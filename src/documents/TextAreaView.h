@@ -5,12 +5,21 @@
 class QPlainTextEdit;
 class QPoint;
 
-// The text area's text as shown: lines separated by "\n", every other
-// character kept as it is (no-break spaces and line separators included).
+// The text area shows one line of the text per block. The characters the
+// text area would take for block breaks (U+2029, U+FDD0 and U+FDD1) are
+// shown by stand-ins the text does not contain and given back as they
+// were, so every line keeps all its characters and the lines their count.
+
+// Fills the text area with `text`, lines separated by "\n".
+void SetTextAreaText(QPlainTextEdit *edit, const QString &text);
+
+// The text area's text as the file holds it: lines separated by "\n",
+// every other character kept as it is (no-break spaces and line
+// separators included).
 QString TextAreaText(const QPlainTextEdit *edit);
 
-// Line `line` (from 0) as shown, every character kept as TextAreaText
-// keeps it; empty outside the text.
+// Line `line` (from 0) as the file holds it, every character kept as
+// TextAreaText keeps it; empty outside the text.
 QString TextAreaLine(const QPlainTextEdit *edit, int line);
 // The line under a point of the text area's viewport.
 int TextAreaLineAt(const QPlainTextEdit *edit, const QPoint &viewportPos);

@@ -127,6 +127,18 @@ TEST_F(BitEditor, TheLineNamesTheWindowAndTheBitDefinitionFiles)
     EXPECT_EQ(doubleClickLine(1), nullptr);
 }
 
+// A character the text area could take for a line break stays in the
+// double-clicked line, and so in the note written back.
+TEST_F(BitEditor, TheDoubleClickedLineKeepsAParagraphSeparator)
+{
+    openIni("[ACCESS]\r\nFLAGS=$0000A001,bf;Read\xE2\x80\xA9write\r\n");
+    TMDIChildBit *editor = doubleClickLine(1);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->TBitFrame1->FlagNote(), u"Read\u2029write"_s);
+    choose(editor, u"SaveInit1"_s);
+    EXPECT_EQ(shownText(), u"[ACCESS]\nFlags=$0000A001,bf;Read\u2029write\n\n"_s);
+}
+
 TEST_F(BitEditor, ANewDocumentOpensEditorsThatCannotWriteBack)
 {
     host.open(u"NONAME1"_s);

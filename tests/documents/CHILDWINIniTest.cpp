@@ -87,15 +87,29 @@ TEST_F(DocumentWindow, SaveKeepsWindows1252Characters)
     EXPECT_EQ(folder.read(QStringLiteral("w.ini")), "[Gr\xF6\xDF" "e]\r\nk=\xE4\xA0\x81\r\n\r\n");
 }
 
-TEST_F(DocumentWindow, SaveKeepsALineSeparatorReadFromTheFile)
+// Characters the text area could take for line breaks stay inside their
+// line: the line count, the line's text and the saved bytes are unchanged.
+class LineBreakLikeCharacter : public DocumentWindow, public ::testing::WithParamInterface<char16_t>
 {
-    const QByteArray bytes = "[A]\r\nk=x\xE2\x80\xA8y\r\n\r\n"; // U+2028 inside the value
+};
+
+TEST_P(LineBreakLikeCharacter, StaysInsideItsLineThroughTheTextArea)
+{
+    const QString line = u"k=a" + QString(QChar(GetParam())) + u"b";
+    const QByteArray bytes = "[A]\r\n" + line.toUtf8() + "\r\n\r\n";
     folder.write(QStringLiteral("s.ini"), bytes);
     host.open(path(QStringLiteral("s.ini")));
+    const QTextDocument *shown = host.document()->MemoIni->document();
+    EXPECT_EQ(shown->blockCount(), 4); // [A], the line, the empty line, the end
+    EXPECT_EQ(TextAreaLine(host.document()->MemoIni, 1), line);
+    EXPECT_EQ(shownText(), u"[A]\n" + line + u"\n\n");
     host.choose(QStringLiteral("Save1"));
     EXPECT_EQ(folder.read(QStringLiteral("s.ini")), bytes);
-    EXPECT_EQ(shownText(), QStringLiteral("[A]\nk=x\u2028y\n\n"));
+    host.closeDocument();
+    EXPECT_EQ(folder.read(QStringLiteral("s.ini")), bytes);
 }
+
+INSTANTIATE_TEST_SUITE_P(Characters, LineBreakLikeCharacter, ::testing::Values(0x2028, 0x2029, 0xFDD0, 0xFDD1));
 
 TEST_F(DocumentWindow, NewDocumentSaveAsksForSaveAs)
 {
