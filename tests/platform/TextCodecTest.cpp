@@ -31,6 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"ascii", "[A]\r\nK=1\r\n", TextEncoding::Utf8, QStringLiteral("[A]\r\nK=1\r\n")},
         RoundTripCase{"utf8", "Stra\xC3\x9F" "e=\xE2\x82\xAC", TextEncoding::Utf8, QStringLiteral("Straße=€")},
         RoundTripCase{"utf8Bom", "\xEF\xBB\xBF[\xC3\x84]", TextEncoding::Utf8, QStringLiteral("[Ä]")},
+        RoundTripCase{"twoBoms", "\xEF\xBB\xBF\xEF\xBB\xBF[A]", TextEncoding::Utf8, QStringLiteral("\uFEFF[A]")},
         RoundTripCase{"bomThenCp1252", "\xEF\xBB\xBF[A]\r\nk=\xE4", TextEncoding::Windows1252, QStringLiteral("[A]\r\nk=ä")},
         RoundTripCase{"cp1252", "Stra\xDF" "e=\x80", TextEncoding::Windows1252, QStringLiteral("Straße=€")},
         RoundTripCase{"unassignedBytes", "\x81\x8D\x8F\x90\x9D", TextEncoding::Windows1252,
