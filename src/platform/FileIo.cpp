@@ -9,6 +9,11 @@
 
 namespace {
 
+bool folderTakesNewFiles(const QFileInfo &file)
+{
+    return QFileInfo(file.absolutePath()).isWritable();
+}
+
 // Why a file at this path cannot be written, or 0 when nothing speaks
 // against it. QSaveFile writes a new file beside the old one and renames
 // it, which would succeed even over a read-only file.
@@ -21,7 +26,7 @@ int reasonAgainstWriting(const QFileInfo &file)
         return EISDIR;
     if (file.exists() && !file.isWritable())
         return EACCES;
-    if (!folder.isWritable())
+    if (!file.exists() && !folderTakesNewFiles(file))
         return EACCES;
     return 0;
 }
@@ -33,6 +38,41 @@ QString failureReason(const QFileDevice &file, int errorNumber)
     return errorNumber != 0 ? systemErrorReason(errorNumber) : file.errorString();
 }
 
+// Whether every byte reached the system; a full disk cuts a write short.
+bool writtenWhole(QFileDevice &file, const QByteArray &bytes)
+{
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+void replaceWhole(const QString &fullPath, const QByteArray &bytes)
+{
+    QSaveFile file(fullPath);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        throw FileCreateError(fullPath, failureReason(file, errno));
+    // commit() renames even when the buffered rest could not be written
+    // (a full disk), so the flush is checked on its own.
+    if (!writtenWhole(file, bytes)) {
+        const int errorNumber = errno;
+        file.cancelWriting();
+        throw FileCreateError(fullPath, failureReason(file, errorNumber));
+    }
+    if (!file.commit())
+        throw FileCreateError(fullPath, failureReason(file, errno));
+}
+
+// For a writable file in a folder that refuses new files (a shared
+// configuration folder), where no replacement can be put beside it.
+void overwriteInPlace(const QString &fullPath, const QByteArray &bytes)
+{
+    QFile file(fullPath);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw FileCreateError(fullPath, failureReason(file, errno));
+    if (!writtenWhole(file, bytes))
+        throw FileCreateError(fullPath, failureReason(file, errno));
+}
+
 } // namespace
 
 void writeFileAtomically(const QString &path, const QByteArray &bytes)
@@ -41,20 +81,10 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
     const QString fullPath = info.absoluteFilePath();
     if (const int reason = reasonAgainstWriting(info))
         throw FileCreateError(fullPath, systemErrorReason(reason));
-
-    QSaveFile file(fullPath);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileCreateError(fullPath, failureReason(file, errno));
-    // commit() renames even when the buffered rest could not be written
-    // (a full disk), so the flush is checked on its own.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int errorNumber = errno;
-        file.cancelWriting();
-        throw FileCreateError(fullPath, failureReason(file, errorNumber));
-    }
-    if (!file.commit())
-        throw FileCreateError(fullPath, failureReason(file, errno));
+    if (folderTakesNewFiles(info))
+        replaceWhole(fullPath, bytes);
+    else
+        overwriteInPlace(fullPath, bytes);
 }
 
 QByteArray readWholeFile(const QString &path)

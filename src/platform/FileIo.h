@@ -4,7 +4,10 @@
 #include <QString>
 
 // Replaces the whole file at once: a failure leaves the old file as it
-// was. Raises FileCreateError with the full path and the system's reason.
+// was. Only a writable file in a folder that refuses new files is
+// overwritten in place instead, as nothing can be put beside it. Raises
+// FileCreateError with the full path and the system's reason, also for a
+// write cut short.
 void writeFileAtomically(const QString &path, const QByteArray &bytes);
 
 // Reads the whole file; raises FileOpenError with the path and the reason.

@@ -1,6 +1,7 @@
 #include "platform/Errors.h"
 #include "platform/FileIo.h"
 #include "support/FileSizeLimit.h"
+#include "support/FolderRefusingNewFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -33,6 +34,35 @@ TEST(FileIo, AFullDiskLeavesTheOldFileAndNoTemporaryFile)
                           u"\" kann nicht erstellt werden. Auf dem Datenträger ist nicht genügend Speicherplatz vorhanden");
     EXPECT_EQ(folder.read(QStringLiteral("a.ini")), QByteArray("[A]\r\nk=1\r\n"));
     EXPECT_EQ(QDir(folder.path(QString())).entryList(QDir::Files), QStringList{QStringLiteral("a.ini")});
+}
+
+// A shared configuration folder: its file may be written, but nothing new
+// may be put beside it. Run as root, the folder is made immutable.
+TEST(FileIo, AWritableFileInAFolderRefusingNewFilesIsWrittenInPlace)
+{
+    TestFolder folder;
+    QDir().mkpath(folder.path(QStringLiteral("shared")));
+    folder.write(QStringLiteral("shared/a.ini"), "old and longer content");
+    const QString target = folder.path(QStringLiteral("shared/a.ini"));
+    const FolderRefusingNewFiles refusing(folder.path(QStringLiteral("shared")));
+    if (!refusing.refused())
+        GTEST_SKIP() << "this system lets the test make no folder refuse new files";
+
+    writeFileAtomically(target, "new");
+    EXPECT_EQ(folder.read(QStringLiteral("shared/a.ini")), QByteArray("new"));
+    EXPECT_THROW(writeFileAtomically(folder.path(QStringLiteral("shared/b.ini")), "x"), FileCreateError);
+    QString report;
+    {
+        const FileSizeLimit fullDisk(8);
+        try {
+            writeFileAtomically(target, "a text longer than the disk takes");
+        } catch (const FileCreateError &error) {
+            report = error.message();
+        }
+    }
+    EXPECT_EQ(report, u"Datei \"" + target +
+                          u"\" kann nicht erstellt werden. Auf dem Datenträger ist nicht genügend Speicherplatz vorhanden");
+    EXPECT_EQ(QDir(folder.path(QStringLiteral("shared"))).entryList(QDir::Files), QStringList{QStringLiteral("a.ini")});
 }
 
 TEST(FileIo, AMissingFolderGivesTheFileCreationErrorWithFullPath)
