@@ -10,32 +10,51 @@ namespace {
 
 IDesktop *installedDesktop = nullptr;
 
-std::optional<QString> withDefaultExtension(std::optional<QString> chosen, const QString &extension)
+QString withDefaultExtension(const QString &chosen, const QString &extension)
 {
-    if (!chosen || extension.isEmpty())
+    if (extension.isEmpty() || QFileInfo(chosen).fileName().contains(u'.'))
         return chosen;
-    if (QFileInfo(*chosen).fileName().contains(u'.'))
-        return chosen;
-    return *chosen + extension;
+    return chosen + extension;
 }
 
-std::optional<QString> movingCurrentDirectory(std::optional<QString> chosen)
+bool isReadOnlyFile(const QString &path)
 {
-    if (chosen)
-        QDir::setCurrent(QFileInfo(*chosen).absolutePath());
-    return chosen;
+    const QFileInfo info(path);
+    return info.exists() && !info.isWritable();
 }
 
 } // namespace
 
+// The answer is taken as the name it finally stands for: with the default
+// extension, made absolute before the current directory moves. A refused
+// read-only file is named and the dialog asked again.
+std::optional<QString> IDesktop::fileName(QWidget *parent, const FileDialogRequest &request, Chooser choose)
+{
+    FileDialogRequest asked = request;
+    for (;;) {
+        const std::optional<QString> answer = (this->*choose)(parent, asked);
+        if (!answer)
+            return std::nullopt;
+        const QString chosen = QFileInfo(withDefaultExtension(*answer, request.defaultExtension)).absoluteFilePath();
+        if (request.refuseReadOnly && isReadOnlyFile(chosen)) {
+            message(parent, {MessageKind::Warning, QStringLiteral("%1 ist schreibgeschützt.").arg(QFileInfo(chosen).fileName()),
+                             {MessageButton::Ok}, {}});
+            asked.fileName = chosen;
+            continue;
+        }
+        QDir::setCurrent(QFileInfo(chosen).absolutePath());
+        return chosen;
+    }
+}
+
 std::optional<QString> IDesktop::openFileName(QWidget *parent, const FileDialogRequest &request)
 {
-    return movingCurrentDirectory(withDefaultExtension(chooseOpenFile(parent, request), request.defaultExtension));
+    return fileName(parent, request, &IDesktop::chooseOpenFile);
 }
 
 std::optional<QString> IDesktop::saveFileName(QWidget *parent, const FileDialogRequest &request)
 {
-    return movingCurrentDirectory(withDefaultExtension(chooseSaveFile(parent, request), request.defaultExtension));
+    return fileName(parent, request, &IDesktop::chooseSaveFile);
 }
 
 MessageButton IDesktop::message(QWidget *parent, const MessageRequest &request)

@@ -41,7 +41,9 @@ class IDesktop
 public:
     virtual ~IDesktop() = default;
 
-    // A confirmed dialog makes the chosen file's folder the current directory.
+    // The absolute name of the chosen file, with the default extension
+    // added; the chosen file's folder becomes the current directory. With
+    // refuseReadOnly a read-only file is refused and the dialog asked again.
     std::optional<QString> openFileName(QWidget *parent, const FileDialogRequest &request);
     std::optional<QString> saveFileName(QWidget *parent, const FileDialogRequest &request);
 
@@ -56,6 +58,10 @@ protected:
     virtual std::optional<QString> chooseSaveFile(QWidget *parent, const FileDialogRequest &request) = 0;
     // The request arrives with its title filled in.
     virtual MessageButton showMessage(QWidget *parent, const MessageRequest &request) = 0;
+
+private:
+    using Chooser = std::optional<QString> (IDesktop::*)(QWidget *, const FileDialogRequest &);
+    std::optional<QString> fileName(QWidget *parent, const FileDialogRequest &request, Chooser choose);
 };
 
 // The process-wide desktop; the Qt implementation unless a test installs another.

@@ -58,16 +58,9 @@ std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &r
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // The system asks its own overwrite question where it wants one.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        const QString chosen = dialog.selectedFiles().constFirst();
-        const QFileInfo info(chosen);
-        if (request.refuseReadOnly && info.exists() && !info.isWritable()) {
-            QMessageBox::warning(&dialog, messageTitle(MessageKind::Warning),
-                                 QStringLiteral("%1 ist schreibgeschützt.").arg(info.fileName()));
-            continue;
-        }
-        return chosen;
-    }
+    // Read-only files are refused by the caller, once the default extension is added.
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        return dialog.selectedFiles().constFirst();
     return std::nullopt;
 }
 

@@ -1,6 +1,8 @@
 #include "platform/QtDesktop.h"
 #include "platform/ScriptedDesktop.h"
+#include "support/QStringPrinting.h"
 #include "support/TestFiles.h"
+#include "support/WriteProtection.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,6 +47,45 @@ TEST(Desktop, DefaultExtensionIsAddedOnlyToNamesWithoutOne)
 
     EXPECT_EQ(desktop().saveFileName(nullptr, request), folder.path(QStringLiteral("plain.ini")));
     EXPECT_EQ(desktop().saveFileName(nullptr, request), folder.path(QStringLiteral("notes.txt")));
+}
+
+TEST(Desktop, ARelativeAnswerIsResolvedBeforeTheCurrentDirectoryMoves)
+{
+    CurrentDirectoryGuard guard;
+    TestFolder folder;
+    QDir().mkpath(folder.path(QStringLiteral("rel")));
+    folder.write(QStringLiteral("rel/r.ini"), "[A]\r\n");
+    QDir::setCurrent(folder.path(QString()));
+    ScriptedDesktop scripted;
+    scripted.fileAnswers.push_back(QStringLiteral("rel/r.ini"));
+
+    const std::optional<QString> chosen = desktop().openFileName(nullptr, {});
+
+    ASSERT_TRUE(chosen);
+    EXPECT_TRUE(QFileInfo(*chosen).isAbsolute());
+    EXPECT_EQ(QFileInfo(*chosen).canonicalFilePath(), QFileInfo(folder.path(QStringLiteral("rel/r.ini"))).canonicalFilePath());
+}
+
+// "readonly" stands for readonly.ini once the default extension is added,
+// and that is the name the refusal looks at.
+TEST(Desktop, SaveDialogRefusesAReadOnlyFileNamedWithoutItsExtension)
+{
+    CurrentDirectoryGuard guard;
+    TestFolder folder;
+    folder.write(QStringLiteral("readonly.ini"), "[A]\r\n");
+    const WriteProtection readOnly(folder.path(QStringLiteral("readonly.ini")));
+    if (!readOnly.holds())
+        GTEST_SKIP() << "this system lets the test protect no file";
+    ScriptedDesktop scripted;
+    scripted.fileAnswers = {folder.path(QStringLiteral("readonly")), folder.path(QStringLiteral("other"))};
+    FileDialogRequest request;
+    request.defaultExtension = QStringLiteral(".ini");
+    request.refuseReadOnly = true;
+
+    EXPECT_EQ(desktop().saveFileName(nullptr, request), folder.path(QStringLiteral("other.ini")));
+    EXPECT_EQ(scripted.messageTexts(), QStringList{QStringLiteral("readonly.ini ist schreibgeschützt.")});
+    ASSERT_EQ(scripted.calls().size(), 3u);
+    EXPECT_EQ(scripted.calls()[2].dialog.fileName, folder.path(QStringLiteral("readonly.ini")));
 }
 
 TEST(Desktop, MessagesGetTheirKindsGermanTitle)

@@ -1,7 +1,7 @@
 #include "platform/Errors.h"
 #include "platform/FileIo.h"
 #include "support/FileSizeLimit.h"
-#include "support/FolderRefusingNewFiles.h"
+#include "support/WriteProtection.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -44,9 +44,9 @@ TEST(FileIo, AWritableFileInAFolderRefusingNewFilesIsWrittenInPlace)
     QDir().mkpath(folder.path(QStringLiteral("shared")));
     folder.write(QStringLiteral("shared/a.ini"), "old and longer content");
     const QString target = folder.path(QStringLiteral("shared/a.ini"));
-    const FolderRefusingNewFiles refusing(folder.path(QStringLiteral("shared")));
-    if (!refusing.refused())
-        GTEST_SKIP() << "this system lets the test make no folder refuse new files";
+    const WriteProtection shared(folder.path(QStringLiteral("shared")));
+    if (!shared.holds())
+        GTEST_SKIP() << "this system lets the test protect no folder";
 
     writeFileAtomically(target, "new");
     EXPECT_EQ(folder.read(QStringLiteral("shared/a.ini")), QByteArray("new"));

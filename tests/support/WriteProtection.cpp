@@ -1,4 +1,4 @@
-#include "support/FolderRefusingNewFiles.h"
+#include "support/WriteProtection.h"
 
 #include <QFile>
 #include <fcntl.h>
@@ -13,26 +13,26 @@ constexpr QFileDevice::Permissions readAndEnter =
 
 } // namespace
 
-FolderRefusingNewFiles::FolderRefusingNewFiles(const QString &folder)
-    : m_folder(folder)
+WriteProtection::WriteProtection(const QString &path)
+    : m_path(path)
     , m_asRoot(geteuid() == 0)
 {
-    m_refused = m_asRoot ? setImmutable(true) : QFile::setPermissions(m_folder, readAndEnter);
+    m_holds = m_asRoot ? setImmutable(true) : QFile::setPermissions(m_path, readAndEnter);
 }
 
-FolderRefusingNewFiles::~FolderRefusingNewFiles()
+WriteProtection::~WriteProtection()
 {
-    if (!m_refused)
+    if (!m_holds)
         return;
     if (m_asRoot)
         setImmutable(false);
     else
-        QFile::setPermissions(m_folder, readAndEnter | QFileDevice::WriteOwner);
+        QFile::setPermissions(m_path, readAndEnter | QFileDevice::WriteOwner);
 }
 
-bool FolderRefusingNewFiles::setImmutable(bool on) const
+bool WriteProtection::setImmutable(bool on) const
 {
-    const int descriptor = open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY);
+    const int descriptor = open(QFile::encodeName(m_path).constData(), O_RDONLY);
     if (descriptor < 0)
         return false;
     int flags = 0;
