@@ -1,7 +1,6 @@
 #include "app/Environment.h"
 
 #include "platform/Errors.h"
-#include "util/PathHelpers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,13 +27,14 @@ void changeCurrentDirectory(const QString &folder)
 
 TEnvironment InitializeEnvironmentFor(const QString &programFilePath)
 {
-    // The real folder, also when a folder name contains a dot: the folder
-    // the program runs from is where it looks for its own files.
+    // The real folder whatever its name (a dot, a trailing blank, a "\"):
+    // the folder the program runs from is where it looks for its own files,
+    // so the path helpers' rules for typed names do not apply to it.
     const QString folder = QFileInfo(programFilePath).absolutePath();
     TEnvironment result;
-    result.ProgramDirectory = WithTrailingBackslash(folder);
+    result.ProgramDirectory = folder.endsWith(u'/') ? folder : folder + u'/';
     changeCurrentDirectory(result.ProgramDirectory);
-    result.TempDirectory = WithTrailingBackslash(result.ProgramDirectory + u"Temp");
+    result.TempDirectory = result.ProgramDirectory + u"Temp/";
     if (!QFileInfo(result.TempDirectory).isDir())
         QDir().mkdir(result.TempDirectory); // a program folder we may not write to still works
     return result;

@@ -35,13 +35,14 @@ TEST_F(StartUpEnvironment, MakesTheProgramFolderCurrentFromAnotherWorkingDirecto
     EXPECT_TRUE(QFileInfo(program + u"/Temp").isDir());
 }
 
-// A dot in a folder name does not move the program directory: it stays the
-// folder the program runs from, and Temp is created inside it.
-class DottedFolder : public StartUpEnvironment, public ::testing::WithParamInterface<const char *>
+// A dot, a trailing blank or a backslash in a folder name does not move
+// the program directory: it stays the folder the program runs from, and
+// Temp is created inside it.
+class UnusualFolder : public StartUpEnvironment, public ::testing::WithParamInterface<const char *>
 {
 };
 
-TEST_P(DottedFolder, StaysTheRealProgramFolder)
+TEST_P(UnusualFolder, StaysTheRealProgramFolder)
 {
     const QString program = makeFolder(QString::fromLatin1(GetParam()));
     const TEnvironment environment = InitializeEnvironmentFor(program + u"/tarvex.bin");
@@ -51,7 +52,8 @@ TEST_P(DottedFolder, StaysTheRealProgramFolder)
     EXPECT_TRUE(QFileInfo(program + u"/Temp").isDir());
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, DottedFolder, ::testing::Values("Flags.2", "My.Tools/Flags", "a.b/c.d"));
+INSTANTIATE_TEST_SUITE_P(Paths, UnusualFolder,
+                         ::testing::Values("Flags.2", "My.Tools/Flags", "a.b/c.d", "tools ", "a\\b", "a\\", " lead/x "));
 
 TEST_F(StartUpEnvironment, LeavesAnExistingTempFolderAlone)
 {
