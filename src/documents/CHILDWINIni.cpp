@@ -136,18 +136,27 @@ bool TMDIChild::eventFilter(QObject *watched, QEvent *event)
 
 // A key press reaches the text area only when no menu item took it as a
 // shortcut (the menus are not in a menu bar): the item's key then still
-// does what the item does, and nothing else.
+// does what the item does, and nothing else. The character codes 3 and 22
+// copy and paste whichever keys produced them (Ctrl+Shift+C, for one).
 bool TMDIChild::MemoIniKeyPress(const QKeyEvent &key)
 {
     if (key.matches(QKeySequence::InsertLineSeparator)) {
         breakLine();
         return true;
     }
-    QAction *item = m_menus.itemCarrying(key);
-    if (!item)
-        return false;
-    item->trigger();
-    return true;
+    if (QAction *item = m_menus.itemCarrying(key)) {
+        item->trigger();
+        return true;
+    }
+    if (key.text() == QChar(3)) {
+        Copy1Click();
+        return true;
+    }
+    if (key.text() == QChar(22)) {
+        Paste1Click();
+        return true;
+    }
+    return false;
 }
 
 // Shift+Enter would put a line separator (U+2028) into the line, which the

@@ -100,6 +100,20 @@ TEST_P(DocumentKeys, CtrlVPastesOnce)
     EXPECT_EQ(memo->toPlainText(), u"[clip] beta");
 }
 
+// Ctrl+Shift+C and Ctrl+Shift+V are no shortcut, but produce the codes.
+TEST_P(DocumentKeys, CharacterCodes3And22CopyAndPaste)
+{
+    const auto sendCode = [this](Qt::Key key, char16_t code) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier | Qt::ShiftModifier, QString(QChar(code)));
+        QCoreApplication::sendEvent(memo, &press);
+    };
+    sendCode(Qt::Key_C, 3);
+    EXPECT_EQ(QApplication::clipboard()->text(), u"alpha");
+    memo->moveCursor(QTextCursor::End);
+    sendCode(Qt::Key_V, 22);
+    EXPECT_EQ(memo->toPlainText(), u"alpha betaalpha");
+}
+
 TEST_P(DocumentKeys, CtrlXCtrlDAndCtrlADoNothing)
 {
     QSignalSpy clipboardChanges(QApplication::clipboard(), &QClipboard::dataChanged);
