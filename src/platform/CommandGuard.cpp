@@ -3,7 +3,13 @@
 #include "platform/Desktop.h"
 #include "platform/Errors.h"
 
+#include <new>
+#include <stdexcept>
+
 namespace {
+
+// The framework's message for a request of more memory than there is.
+const QString outOfMemory = QStringLiteral("Zu wenig Arbeitsspeicher");
 
 void showErrorReport(QWidget *parent, const QString &message)
 {
@@ -25,7 +31,13 @@ void runCommand(QWidget *parent, const std::function<void()> &command)
         command();
     } catch (const TarvexError &error) {
         showErrorReport(parent, error.message());
-    } catch (const std::exception &error) {
-        showErrorReport(parent, QString::fromLocal8Bit(error.what()));
+    } catch (const std::bad_alloc &) {
+        showErrorReport(parent, outOfMemory);
+    } catch (const std::length_error &) {
+        // A size beyond what a string or array can hold is a lack of memory too.
+        showErrorReport(parent, outOfMemory);
+    } catch (...) {
+        // The library's own texts are English and mean nothing to the user.
+        showErrorReport(parent, QStringLiteral("Interner Fehler"));
     }
 }

@@ -1,6 +1,7 @@
 #include "ViewTestSupport.h"
 
 #include "grid/InplaceEdit.h"
+#include "platform/Errors.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -81,7 +82,7 @@ TEST(CellGridMouse, ReadOnlyGridTicksNothing)
 TEST(CellGridMouse, HandlerFailureIsReportedAndTheGridGoesOn)
 {
     ShownGrid shown;
-    shown.grid.OnChange = [](TCustomCellGrid *, int, int) { throw std::runtime_error("kaputt"); };
+    shown.grid.OnChange = [](TCustomCellGrid *, int, int) { throw TarvexError(u"kaputt"_qs); };
     shown.click(shown.glyphCentre(0, 2));
     EXPECT_TRUE(shown.grid.Cell(0, 2).AsBoolean());
     EXPECT_EQ(shown.desktop.messageTexts(), QStringList{u"kaputt."_qs});

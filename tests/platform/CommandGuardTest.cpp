@@ -2,7 +2,11 @@
 #include "platform/Errors.h"
 #include "platform/ScriptedDesktop.h"
 
+#include "support/QStringPrinting.h"
+
 #include <gtest/gtest.h>
+#include <new>
+#include <stdexcept>
 
 namespace {
 
@@ -28,6 +32,18 @@ TEST(CommandGuard, ShowsTheFailureAsErrorReportTitledWithTheApplication)
     EXPECT_EQ(report.text, QStringLiteral("'$XYZ' ist kein gültiger Integerwert."));
     EXPECT_EQ(report.buttons, QList<MessageButton>{MessageButton::Ok});
     EXPECT_TRUE(after);
+}
+
+// Only the system's own German texts reach the report, never a library's.
+TEST(CommandGuard, ReportsFailuresFromOutsideInGerman)
+{
+    ScriptedDesktop desktop;
+    runCommand(nullptr, [] { throw std::bad_alloc(); });
+    runCommand(nullptr, [] { throw std::length_error("basic_string::_M_create"); });
+    runCommand(nullptr, [] { throw std::logic_error("vector::_M_range_check"); });
+    runCommand(nullptr, [] { throw 42; });
+    EXPECT_EQ(desktop.messageTexts(), (QStringList{QStringLiteral("Zu wenig Arbeitsspeicher."), QStringLiteral("Zu wenig Arbeitsspeicher."),
+                                                   QStringLiteral("Interner Fehler."), QStringLiteral("Interner Fehler.")}));
 }
 
 TEST(CommandGuard, ASucceedingCommandShowsNothing)
