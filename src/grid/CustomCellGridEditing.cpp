@@ -36,8 +36,10 @@ bool TCustomCellGrid::CanEditCell(int ACol, int ARow) const
 {
     if (m_readOnly || !CellExists(ACol, ARow))
         return false;
+    // A hidden column's cell has no place on screen for an editor.
     const TCustomGridColumn *column = Columns[ACol];
-    return dynamic_cast<const TTextColumn *>(column) && column->Options().Contains(coEditing) && column->Enabled();
+    return dynamic_cast<const TTextColumn *>(column) && column->Options().Contains(coEditing) && column->Enabled() &&
+           column->Visible();
 }
 
 bool TCustomCellGrid::CanToggleCell(int ACol, int ARow) const

@@ -124,8 +124,17 @@ void GridEditorController::cancel()
 
 void GridEditorController::reposition()
 {
-    if (isOpen())
-        m_editor->setGeometry(m_grid.gridGeometry().cellContentRect(m_cell.ACol, m_cell.ARow));
+    if (!isOpen())
+        return;
+    if (!m_grid.Columns[m_cell.ACol]->Visible()) {
+        // An editor over a hidden cell would keep the focus unseen and
+        // take keys for a cell nobody sees: its text is stored, and it
+        // closes without asking OnEndEditing, which could not keep it.
+        apply();
+        dismiss();
+        return;
+    }
+    m_editor->setGeometry(m_grid.gridGeometry().cellContentRect(m_cell.ACol, m_cell.ARow));
 }
 
 void GridEditorController::followRows(TRowsChange change)

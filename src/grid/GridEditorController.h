@@ -36,6 +36,8 @@ public:
     bool applyAndClose();
     // Esc: closes without storing (with goEscClearEdit only clears).
     void cancel();
+    // Keeps the editor over its cell; stores its text and closes it when
+    // the cell's column is hidden.
     void reposition();
     // Keeps the editor with its cell when rows are inserted or deleted
     // above it; closes it without storing when its cell is gone (its row

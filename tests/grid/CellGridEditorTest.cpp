@@ -161,6 +161,19 @@ TEST(CellGridEditor, WidthChangeMovesTheOpenEditorWithItsCell)
     EXPECT_EQ(shown.grid.inplaceEditor()->geometry(), shown.grid.gridGeometry().cellContentRect(2, 1));
 }
 
+TEST(CellGridEditor, HidingTheEditedColumnStoresAndClosesTheEditor)
+{
+    EditingGrid shown;
+    shown.key(Qt::Key_N, u"N"_qs);
+    shown.ColMask->SetVisible(false);
+    EXPECT_EQ(shown.grid.Cells(2, 1), u"N"_qs);
+    EXPECT_EQ(shown.grid.inplaceEditor(), nullptr);
+    EXPECT_TRUE(shown.grid.hasFocus());
+    shown.key(Qt::Key_X, u"x"_qs); // no editor opens over the hidden cell
+    EXPECT_EQ(shown.grid.Cells(2, 1), u"N"_qs);
+    EXPECT_EQ(shown.grid.inplaceEditor(), nullptr);
+}
+
 // --- Keys on the grid ---------------------------------------------------------
 
 struct KeyCase : NamedCase
