@@ -21,7 +21,7 @@ TCustomGridColumn::~TCustomGridColumn() = default;
 
 void TCustomGridColumn::SetWidth(int Value)
 {
-    m_width = std::max(Value, m_minWidth);
+    m_width = std::clamp(Value, m_minWidth, MaxWidth);
     m_grid.Columns.UpdatePositions(false);
     m_grid.LayoutChanged();
     if (m_grid.OnColumnResize)
@@ -30,7 +30,7 @@ void TCustomGridColumn::SetWidth(int Value)
 
 void TCustomGridColumn::SetMinWidth(int Value)
 {
-    m_minWidth = Value;
+    m_minWidth = std::clamp(Value, 0, MaxWidth);
     if (m_width < m_minWidth)
         SetWidth(m_width);
 }

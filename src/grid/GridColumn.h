@@ -20,6 +20,9 @@ class TCustomGridColumn
 {
 public:
     static constexpr TColumnOptions DefaultOptions{coCanClick, coCanInput, coCanSort, coPublicUsing};
+    // Wider than any screen, and small enough that the widths of any
+    // number of columns a grid can hold add up without overflow.
+    static constexpr int MaxWidth = 32767;
 
     TCustomGridColumn(TCustomCellGrid &AGrid, int AIndex, TColumnOptions AOptions = DefaultOptions);
     virtual ~TCustomGridColumn();
@@ -35,11 +38,11 @@ public:
     const TColumnFooter &Footer() const { return m_footer; }
 
     int Width() const { return m_width; }
-    void SetWidth(int Value); // stores max(Value, MinWidth), raises OnColumnResize
+    void SetWidth(int Value); // stores Value within MinWidth..MaxWidth, raises OnColumnResize
     int DefaultWidth() const { return m_defaultWidth; }
     void SetDefaultWidth(int Value) { m_defaultWidth = Value; }
     int MinWidth() const { return m_minWidth; }
-    void SetMinWidth(int Value);
+    void SetMinWidth(int Value); // within 0..MaxWidth
     bool Visible() const { return m_visible; }
     void SetVisible(bool Value);
     int Position() const { return m_position; }

@@ -4,6 +4,7 @@
 #include "platform/Errors.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -78,6 +79,23 @@ TEST(GridColumns, RaisingMinWidthWidensANarrowerColumn)
     table.ColHex->SetWidth(10);
     table.ColHex->SetMinWidth(30);
     EXPECT_EQ(table.ColHex->Width(), 30);
+}
+
+// A layout file may ask for any width: the left edges of the columns
+// after it must still add up.
+TEST(GridColumns, WidthsStayWithinTheMaximumSoTheirSumCannotOverflow)
+{
+    BitTableGrid table;
+    constexpr int max = TCustomGridColumn::MaxWidth;
+    for (int col = 0; col < table.grid.Columns.Count(); ++col)
+        table.grid.Columns[col]->SetWidth(std::numeric_limits<int>::max());
+    EXPECT_EQ(leftEdges(table.grid), QList<int>({0, max, 2 * max, 3 * max}));
+    EXPECT_EQ(table.grid.Columns.TotalWidth(), 4 * max);
+    table.ColBit->SetMinWidth(std::numeric_limits<int>::max());
+    EXPECT_EQ(table.ColBit->MinWidth(), max);
+    table.ColHex->SetMinWidth(-5);
+    table.ColHex->SetWidth(-3);
+    EXPECT_EQ(table.ColHex->Width(), 0);
 }
 
 TEST(GridColumns, HiddenColumnsTakeNoRoomAndKeepTheirCells)
