@@ -48,7 +48,7 @@ void writeColumn(const TCustomGridColumn &column, TProfileFile &iniFile, const L
 
 // The display slot the file gives each column; a column without a key
 // keeps the slot of its index.
-std::vector<int> readPositions(const TProfileFile &iniFile, const LayoutSections &sections, int count)
+std::vector<int> readPositions(const TProfileSnapshot &iniFile, const LayoutSections &sections, int count)
 {
     std::vector<int> positions;
     for (int n = 0; n < count; ++n)
@@ -80,7 +80,7 @@ void placeColumn(TGridColumns &columns, TCustomGridColumn &column, int slot)
     columns.SetPositionItem(slot, &column);
 }
 
-void readMarks(TCustomGridColumn &column, const TProfileFile &iniFile, const LayoutSections &sections)
+void readMarks(TCustomGridColumn &column, const TProfileSnapshot &iniFile, const LayoutSections &sections)
 {
     const QString key = columnKey(column.Index());
     const bool isAscending = iniFile.ReadString(sections.sortKind, key, ascending) == ascending;
@@ -89,7 +89,7 @@ void readMarks(TCustomGridColumn &column, const TProfileFile &iniFile, const Lay
     column.SetSorted(iniFile.ReadBool(sections.sorted, key, false));
 }
 
-void readSizeAndHeader(TCustomGridColumn &column, const TProfileFile &iniFile, const LayoutSections &sections)
+void readSizeAndHeader(TCustomGridColumn &column, const TProfileSnapshot &iniFile, const LayoutSections &sections)
 {
     const QString key = columnKey(column.Index());
     column.SetWidth(iniFile.ReadInteger(sections.sizes, key, column.Width()));
@@ -110,8 +110,11 @@ void WriteGridLayout(const TCustomCellGrid &grid, TProfileFile *iniFile, const Q
     iniFile->UpdateFile();
 }
 
-void ReadGridLayout(TCustomCellGrid &grid, const TProfileFile &iniFile, const QString &suffix)
+void ReadGridLayout(TCustomCellGrid &grid, const TProfileFile &file, const QString &suffix)
 {
+    // Read once: a settings file of some megabytes would otherwise be read
+    // and parsed again for every key of every column.
+    const TProfileSnapshot iniFile(file);
     const LayoutSections sections(suffix);
     const int count = grid.Columns.Count();
     const std::vector<int> positions = readPositions(iniFile, sections, count);

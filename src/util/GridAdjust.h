@@ -15,7 +15,8 @@ class TProfileFile;
 // ProfileWriteError when the file cannot be written.
 void WriteGridLayout(const TCustomCellGrid &grid, TProfileFile *iniFile, const QString &suffix);
 
-// Applies the layout, column by column in creation order. A display
+// Applies the layout, column by column in creation order, from the file as
+// it is when the call begins (it is read once). A display
 // position outside the grid raises the list index error and stops the
 // reading at that column. Positions that put two columns into one display
 // slot are ignored: storing them would hide a column.

@@ -99,30 +99,17 @@ TProfileFile::TProfileFile(const QString &fileName)
 
 QString TProfileFile::ReadString(const QString &section, const QString &key, const QString &defaultValue) const
 {
-    if (!QFileInfo(m_fileName).isFile())
-        return defaultValue;
-    std::optional<QString> raw;
-    try {
-        raw = TProfileText(contentOf(m_fileName).text).value(section, key);
-    } catch (const TarvexError &) {
-        return defaultValue; // an unreadable file reads like a missing one
-    }
-    if (!raw)
-        return defaultValue;
-    QString value = TrimBlanks(*raw);
-    if (isEnclosedInQuotes(value))
-        value = value.sliced(1, value.size() - 2);
-    return value.left(maximumValueLength);
+    return TProfileSnapshot(*this).ReadString(section, key, defaultValue);
 }
 
 int TProfileFile::ReadInteger(const QString &section, const QString &key, int defaultValue) const
 {
-    return parseInteger(ReadString(section, key, QString())).value_or(defaultValue);
+    return TProfileSnapshot(*this).ReadInteger(section, key, defaultValue);
 }
 
 bool TProfileFile::ReadBool(const QString &section, const QString &key, bool defaultValue) const
 {
-    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+    return TProfileSnapshot(*this).ReadBool(section, key, defaultValue);
 }
 
 void TProfileFile::WriteString(const QString &section, const QString &key, const QString &value)
@@ -147,4 +134,36 @@ void TProfileFile::WriteInteger(const QString &section, const QString &key, int 
 void TProfileFile::WriteBool(const QString &section, const QString &key, bool value)
 {
     WriteInteger(section, key, value ? 1 : 0);
+}
+
+TProfileSnapshot::TProfileSnapshot(const TProfileFile &file)
+{
+    if (!QFileInfo(file.FileName()).isFile())
+        return;
+    try {
+        m_text.emplace(contentOf(file.FileName()).text);
+    } catch (const TarvexError &) {
+        // an unreadable file reads like a missing one
+    }
+}
+
+QString TProfileSnapshot::ReadString(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    const std::optional<QString> raw = m_text ? m_text->value(section, key) : std::nullopt;
+    if (!raw)
+        return defaultValue;
+    QString value = TrimBlanks(*raw);
+    if (isEnclosedInQuotes(value))
+        value = value.sliced(1, value.size() - 2);
+    return value.left(maximumValueLength);
+}
+
+int TProfileSnapshot::ReadInteger(const QString &section, const QString &key, int defaultValue) const
+{
+    return parseInteger(ReadString(section, key, QString())).value_or(defaultValue);
+}
+
+bool TProfileSnapshot::ReadBool(const QString &section, const QString &key, bool defaultValue) const
+{
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "util/ProfileText.h"
+
 #include <QString>
+#include <optional>
 
 // Key-by-key access to an INI file on disk. Every read looks at the file
 // as it is now; every write reads the whole file, changes the one key and
@@ -38,4 +41,20 @@ public:
 
 private:
     QString m_fileName;
+};
+
+// The file read once, for a caller that reads many keys in one go: the
+// same rules and results as TProfileFile's reads, from the file as it was
+// when the snapshot was taken.
+class TProfileSnapshot
+{
+public:
+    explicit TProfileSnapshot(const TProfileFile &file);
+
+    QString ReadString(const QString &section, const QString &key, const QString &defaultValue) const;
+    int ReadInteger(const QString &section, const QString &key, int defaultValue) const;
+    bool ReadBool(const QString &section, const QString &key, bool defaultValue) const;
+
+private:
+    std::optional<TProfileText> m_text; // none: the file is missing or cannot be read
 };

@@ -212,6 +212,15 @@ TEST_F(LoadedLayout, WidthsAreIntegersElseTheCurrentWidthStays)
     EXPECT_EQ(grid.widths(), (std::vector<int>{24, 32, 80, 100}));
 }
 
+// The file is read once per load: a change to it while the columns take
+// their widths reaches none of them.
+TEST_F(LoadedLayout, ReadsTheFileAsItWasWhenTheLoadBegan)
+{
+    grid.OnColumnResize = [this](TCustomCellGrid *, int) { QFile::remove(folder.path(settingsFile)); };
+    load("[Columns Sizes]\r\nColumn0=30\r\nColumn1=31\r\nColumn2=32\r\nColumn3=33\r\n");
+    EXPECT_EQ(grid.widths(), (std::vector<int>{30, 31, 32, 33}));
+}
+
 struct PositionCase
 {
     const char *what;
