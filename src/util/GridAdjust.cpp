@@ -114,7 +114,11 @@ void ReadGridLayout(TCustomCellGrid &grid, const TProfileFile &file, const QStri
 {
     // Read once: a settings file of some megabytes would otherwise be read
     // and parsed again for every key of every column.
-    const TProfileSnapshot iniFile(file);
+    ReadGridLayout(grid, TProfileSnapshot(file), suffix);
+}
+
+void ReadGridLayout(TCustomCellGrid &grid, const TProfileSnapshot &iniFile, const QString &suffix)
+{
     const LayoutSections sections(suffix);
     const int count = grid.Columns.Count();
     const std::vector<int> positions = readPositions(iniFile, sections, count);

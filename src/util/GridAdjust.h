@@ -4,6 +4,7 @@
 
 class TCustomCellGrid;
 class TProfileFile;
+class TProfileSnapshot;
 
 // The column layout of a grid in an INI file: per column its sort kind,
 // visibility, sorted mark, display position, width, header caption and
@@ -21,6 +22,8 @@ void WriteGridLayout(const TCustomCellGrid &grid, TProfileFile *iniFile, const Q
 // reading at that column. Positions that put two columns into one display
 // slot are ignored: storing them would hide a column.
 void ReadGridLayout(TCustomCellGrid &grid, const TProfileFile &iniFile, const QString &suffix);
+// The same from a file read beforehand, or from a settings text.
+void ReadGridLayout(TCustomCellGrid &grid, const TProfileSnapshot &iniFile, const QString &suffix);
 
 // Writes the layout under the suffix "Default". Returns 0 for an empty
 // name, 1 when written, -1 when the file could not be written.

@@ -147,6 +147,11 @@ TProfileSnapshot::TProfileSnapshot(const TProfileFile &file)
     }
 }
 
+TProfileSnapshot::TProfileSnapshot(const QString &text)
+    : m_text(std::in_place, text)
+{
+}
+
 QString TProfileSnapshot::ReadString(const QString &section, const QString &key, const QString &defaultValue) const
 {
     const std::optional<QString> raw = m_text ? m_text->value(section, key) : std::nullopt;

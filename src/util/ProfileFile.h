@@ -50,6 +50,8 @@ class TProfileSnapshot
 {
 public:
     explicit TProfileSnapshot(const TProfileFile &file);
+    // A settings file's text, as if read from a file.
+    explicit TProfileSnapshot(const QString &text);
 
     QString ReadString(const QString &section, const QString &key, const QString &defaultValue) const;
     int ReadInteger(const QString &section, const QString &key, int defaultValue) const;
