@@ -53,13 +53,11 @@ TBlockHeader ReadBlockHeader(QByteArrayView Data, qsizetype Position, qsizetype 
     TBlockHeader header;
     header.wLength = readUInt16(Data, Position);
     header.wValueLength = readUInt16(Data, Position + 2);
-    header.wType = readUInt16(Data, Position + 4);
     // Every part of a block is a whole number of 16-bit units, and a block
     // that does not end after its own fields would let a walk stand still.
     if (header.wLength < headerFieldsSize || header.wLength % 2 != 0)
         invalidResource();
     checkInside(Data, Position, header.wLength, Limit);
-    header.Start = Position;
     header.End = Position + header.wLength;
     qsizetype keyEnd = 0;
     header.Key = utf16UpToNul(Data, Position + headerFieldsSize, header.End, keyEnd);

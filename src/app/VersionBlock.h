@@ -9,24 +9,20 @@
 // fit raises TarvexError("Invalid version resource"), so no byte outside
 // the data is ever read.
 
-// One block's header. The block covers [Start, End); its value or its
-// first child begins at Content (after the key and its padding).
 class TarvexError;
 
 // TarvexError("Invalid version resource").
 TarvexError InvalidVersionResource();
 
+// One block's header. The block ends at End; its value or its first child
+// begins at Content (after the key and its padding).
 struct TBlockHeader
 {
     quint16 wLength = 0;
     quint16 wValueLength = 0;
-    quint16 wType = 0;
     QString Key;
-    qsizetype Start = 0;
     qsizetype Content = 0;
     qsizetype End = 0;
-
-    qsizetype HeaderSize() const { return Content - Start; }
 };
 
 // The header of the block at Position, which must end by Limit: wLength of

@@ -123,7 +123,8 @@ void TAboutBox::setUpPanel()
 {
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(panelHeight);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // A lowered outer and a raised inner bevel: an etched line.
+    Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Panel1->setAutoFillBackground(true);
     QPalette silver = Panel1->palette();
     silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
@@ -137,14 +138,14 @@ void TAboutBox::setUpPanel()
     ProgramIcon->installEventFilter(this);
 
     QFont roman = namedFont(QStringLiteral("Roman"), QFont::Serif);
-    roman.setPixelSize(24);
+    roman.setPixelSize(29);
     LBL_Company->setFont(roman);
     LBL_Company->setStyleSheet(QStringLiteral("color: red"));
-    LBL_Company->setGeometry(110, 16, 220, 29);
-    roman.setPixelSize(13);
+    LBL_Company->setGeometry(110, 12, 220, 38);
+    roman.setPixelSize(16);
     LBL_ProductName->setFont(roman);
     LBL_ProductName->setStyleSheet(QStringLiteral("color: blue"));
-    LBL_ProductName->setGeometry(110, 52, 220, 16);
+    LBL_ProductName->setGeometry(110, 54, 220, 22);
 
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(clientSize.width() - 75 - 16, (panelHeight - 25) / 2, 75, 25);

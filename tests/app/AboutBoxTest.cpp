@@ -157,6 +157,7 @@ TEST_F(MainWindow, InfoShowsANewModalAboutBoxEachTime)
 {
     QList<Rows> shown;
     QList<TAboutBox *> boxes;
+    QList<const TVersionInfo *> readers;
     for (int opening = 0; opening < 2; ++opening) {
         QMetaObject::invokeMethod(
             &form,
@@ -166,6 +167,7 @@ TEST_F(MainWindow, InfoShowsANewModalAboutBoxEachTime)
                 EXPECT_EQ(box->focusWidget(), box->Button1);
                 boxes.append(box);
                 shown.append(rowsOf(*box));
+                readers.append(AboutVersionInfo());
                 box->reject();
             },
             Qt::QueuedConnection);
@@ -176,7 +178,8 @@ TEST_F(MainWindow, InfoShowsANewModalAboutBoxEachTime)
     EXPECT_EQ(boxes[1]->parent(), &form);
     EXPECT_EQ(shown[0].size(), 19);
     EXPECT_EQ(shown[0], shown[1]);
-    // The shared reader parsed the program's block once, for the first box.
+    // One shared reader, which parsed the program's block once, for the first box.
     ASSERT_NE(AboutVersionInfo(), nullptr);
+    EXPECT_EQ(readers, QList<const TVersionInfo *>({AboutVersionInfo(), AboutVersionInfo()}));
     EXPECT_EQ(AboutVersionInfo()->ParseCount(), 1);
 }

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "support/QStringPrinting.h"
 
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -157,6 +158,16 @@ TEST(VersionInfo, ReadsTheProgramsOwnBlock)
     EXPECT_EQ(info.ValueOf(QStringLiteral("FileVersion")), u"7.3.9.11");
     EXPECT_EQ(info.ValueOf(QStringLiteral("V10.2.8")), u"Supports many flag fields");
     EXPECT_EQ(info.Translations(), QList<quint32>{0x04E40407});
+
+    // The fixed information after the root's key "VS_VERSION_INFO" and its
+    // padding: signature, structure version, file and product version
+    // 7.3.9.11, flags mask 0x3F, flags 0, OS 4, type 1, subtype 0, date 0.
+    const QByteArray fixed = EmbeddedVersionBlock().mid(40, 52);
+    QList<quint32> fields;
+    for (qsizetype at = 0; at + 4 <= fixed.size(); at += 4)
+        fields << qFromLittleEndian<quint32>(fixed.constData() + at);
+    EXPECT_EQ(fields, QList<quint32>({0xFEEF04BD, 0x00010000, 0x00070003, 0x0009000B, 0x00070003, 0x0009000B, 0x3F,
+                                      0, 4, 1, 0, 0, 0}));
 }
 
 TEST(VersionInfo, NeedsAVersionResourceInTheModule)
