@@ -32,15 +32,15 @@ struct TComboGroup
     QStringList items;
 };
 
-QComboBox *addComboGroup(QWidget *parent, QHBoxLayout *strip, int stretch, const TComboGroup &spec, QGroupBox *&group)
+QComboBox *addComboGroup(QWidget *parent, QHBoxLayout *strip, int stretch, const TComboGroup &item, QGroupBox *&group)
 {
-    group = new QGroupBox(QString::fromLatin1(spec.caption), parent);
-    group->setObjectName(QString::fromLatin1(spec.groupName));
-    group->setToolTip(QString::fromLatin1(spec.hint));
+    group = new QGroupBox(QString::fromLatin1(item.caption), parent);
+    group->setObjectName(QString::fromLatin1(item.groupName));
+    group->setToolTip(QString::fromLatin1(item.hint));
     auto *combo = new QComboBox(group);
-    combo->setObjectName(QString::fromLatin1(spec.comboName));
-    combo->setProperty("hint", QString::fromLatin1(spec.comboHint));
-    combo->addItems(spec.items);
+    combo->setObjectName(QString::fromLatin1(item.comboName));
+    combo->setProperty("hint", QString::fromLatin1(item.comboHint));
+    combo->addItems(item.items);
     auto *layout = new QHBoxLayout(group);
     layout->setContentsMargins(4, 2, 4, 4);
     layout->addWidget(combo);

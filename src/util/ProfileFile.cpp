@@ -21,17 +21,6 @@ bool isEnclosedInQuotes(const QString &text)
     return text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') && text.back() == text.front();
 }
 
-std::optional<int> hexDigitValue(QChar ch)
-{
-    if (ch >= u'0' && ch <= u'9')
-        return ch.unicode() - u'0';
-    if (ch >= u'A' && ch <= u'F')
-        return ch.unicode() - u'A' + 10;
-    if (ch >= u'a' && ch <= u'f')
-        return ch.unicode() - u'a' + 10;
-    return std::nullopt;
-}
-
 // One or more hexadecimal digits, at most 8 significant; the 32 bits are
 // taken as they stand, so "FFFFFFFF" is -1.
 std::optional<int> parseHex(QStringView digits)
@@ -41,7 +30,7 @@ std::optional<int> parseHex(QStringView digits)
     quint32 value = 0;
     int significant = 0;
     for (QChar ch : digits) {
-        const std::optional<int> digit = hexDigitValue(ch);
+        const std::optional<int> digit = HexDigitValue(ch);
         if (!digit)
             return std::nullopt;
         if (value != 0 || *digit != 0)
