@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 
+#include <QFile>
 #include <QPrinter>
 
 namespace {
@@ -32,7 +33,7 @@ TPrintJob::TPrintJob(QPrinter &printer)
 TPrintJob::~TPrintJob()
 {
     if (m_painter.isActive())
-        m_painter.end();
+        abort();
 }
 
 void TPrintJob::newPage()
@@ -43,6 +44,18 @@ void TPrintJob::newPage()
 
 void TPrintJob::end()
 {
-    if (!m_painter.end() || m_printer.printerState() == QPrinter::Error)
+    if (!m_painter.end() || m_printer.printerState() == QPrinter::Error) {
+        abort();
         throw printingFailed();
+    }
+}
+
+void TPrintJob::abort()
+{
+    m_printer.abort();
+    if (m_painter.isActive())
+        m_painter.end();
+    // A PDF file cannot be aborted: what was written of it goes.
+    if (m_printer.outputFormat() == QPrinter::PdfFormat)
+        QFile::remove(m_printer.outputFileName());
 }
