@@ -2,10 +2,19 @@
 
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPrinter>
 
 namespace {
+
+QPrinter *theApplicationPrinter = nullptr;
+
+void deleteApplicationPrinter()
+{
+    delete theApplicationPrinter;
+    theApplicationPrinter = nullptr;
+}
 
 bool hasPrinter(const QPrinter &printer)
 {
@@ -20,6 +29,15 @@ PrinterError printingFailed()
 }
 
 } // namespace
+
+QPrinter &applicationPrinter()
+{
+    if (!theApplicationPrinter) {
+        theApplicationPrinter = new QPrinter(QPrinter::HighResolution);
+        qAddPostRoutine(deleteApplicationPrinter); // goes with the application, not after it
+    }
+    return *theApplicationPrinter;
+}
 
 TPrintJob::TPrintJob(QPrinter &printer)
     : m_printer(printer)

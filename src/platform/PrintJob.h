@@ -4,6 +4,10 @@
 
 class QPrinter;
 
+// The process's printer: what its print and printer setup dialogs choose
+// applies to every later job, from whichever window.
+QPrinter &applicationPrinter();
+
 // One print job on a printer, from the first page to the last; a failure
 // of the printer raises PrinterError with the framework's German text.
 // A job that does not end normally is aborted; a PDF file it began is removed.
