@@ -1,5 +1,5 @@
-// Printing to PDF: a 300-row bit table and a 10,000-line INI text must be
-// handed to the printer within a moment.
+// Printing to PDF: a 300-row bit table, a 10,000-line INI text and a line
+// of 100,000 characters must be handed to the printer within a moment.
 #include "documents/PlainTextPrinter.h"
 #include "grid/CheckBoxColumn.h"
 #include "grid/CustomCellGrid.h"
@@ -62,6 +62,17 @@ void BM_PrintIniTextOf10000Lines(benchmark::State &state)
         PrintPlainText(pdf.printer, lines, font);
 }
 BENCHMARK(BM_PrintIniTextOf10000Lines)->Unit(benchmark::kMillisecond);
+
+void BM_PrintOneLineOf100000Characters(benchmark::State &state)
+{
+    const QStringList lines{QStringLiteral("Key=$0000A001,bf;").repeated(100000 / 17)};
+    QFont font(QStringLiteral("Courier New"), 9);
+    font.setStyleHint(QFont::TypeWriter);
+    PdfPrinter pdf;
+    for (auto _ : state)
+        PrintPlainText(pdf.printer, lines, font);
+}
+BENCHMARK(BM_PrintOneLineOf100000Characters)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -9,6 +9,7 @@
 #include "platform/CommandGuard.h"
 #include "platform/Desktop.h"
 #include "platform/FileIo.h"
+#include "platform/PrintJob.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -251,16 +252,17 @@ void TMDIChild::Print1Click()
         inform(QStringLiteral("File empty, will not be printed!"));
         return;
     }
-    if (!desktop().printDialog(this, printer()))
+    QPrinter &printer = applicationPrinter();
+    if (!desktop().printDialog(this, printer))
         return;
-    printer().setDocName(windowTitle());
+    printer.setDocName(windowTitle());
     const QString heading = IniPrintout::heading(m_printClock(), QLocale(), windowTitle());
-    PrintPlainText(printer(), IniPrintout::printedLines(heading, lines), MemoIni->font());
+    PrintPlainText(printer, IniPrintout::printedLines(heading, lines), MemoIni->font());
 }
 
 void TMDIChild::Printersetup1Click()
 {
-    desktop().printerSetupDialog(this, printer());
+    desktop().printerSetupDialog(this, applicationPrinter());
 }
 
 void TMDIChild::Copy1Click()
@@ -285,13 +287,6 @@ void TMDIChild::UM_ReEnabled_Do()
 void TMDIChild::inform(const QString &text)
 {
     desktop().message(this, {MessageKind::Information, text, {MessageButton::Ok}, {}});
-}
-
-QPrinter &TMDIChild::printer()
-{
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *m_printer;
 }
 
 // Save As writes in the encoding the document was read in; a new document is UTF-8.

@@ -10,7 +10,6 @@
 
 class QKeyEvent;
 class QPlainTextEdit;
-class QPrinter;
 
 // The INI text document window: one INI file as editable plain text. It
 // owns the in-memory INI file from which the text is rebuilt and through
@@ -62,11 +61,8 @@ private:
     void breakLine();
     void inform(const QString &text);
     TextEncoding documentEncoding() const;
-    QPrinter &printer();
 
     TDocumentMenus m_menus;
     std::unique_ptr<TIniModel> m_iniFile;
-    // Kept for the window's life, so the printer setup applies to later jobs.
-    std::unique_ptr<QPrinter> m_printer;
     std::function<QDateTime()> m_printClock = &QDateTime::currentDateTime;
 };

@@ -31,9 +31,9 @@ namespace TextPrintLayout {
 // Places the lines as a plain text printer does: top-down from y = 0, a
 // line too wide for the page broken between characters and continued on
 // the next line at x = 0, tab stops every 8 average characters, and a new
-// page when the next line would come too close to the bottom. A line with
-// text is the text's height plus 2 high, a line without text the
-// character height. No page is started after the last line.
+// page when the next line would come too close to the bottom or when text
+// would reach below it. A line with text is the text's height plus 2 high,
+// a line without text the character height. Every page holds text.
 std::vector<TTextPrintPage> compute(const QStringList &lines, const TTextPrintMetrics &metrics);
 
 } // namespace TextPrintLayout

@@ -6,6 +6,7 @@
 #include "grid/TextColumn.h"
 #include "platform/CommandGuard.h"
 #include "platform/Desktop.h"
+#include "platform/PrintJob.h"
 #include "util/StringHelpers.h"
 
 #include <QCheckBox>
@@ -228,12 +229,12 @@ void TBitFrame::createGridPrint()
 
 void TBitFrame::Print1Click()
 {
-    if (!m_printer) {
-        // The print's sizes are device pixels: at 600 dots per inch a row
-        // of 86 is 3.6 mm high, room for one line of the table's text.
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setResolution(600);
-    }
-    if (desktop().printDialog(this, *m_printer))
-        GridPrint.Print(*m_printer);
+    QPrinter &printer = applicationPrinter();
+    if (!desktop().printDialog(this, printer))
+        return;
+    // The print's sizes are device pixels: at 600 dots per inch a row of
+    // 86 is 3.6 mm high, room for one line of the table's text.
+    printer.setResolution(600);
+    printer.setDocName(window()->windowTitle());
+    GridPrint.Print(printer);
 }

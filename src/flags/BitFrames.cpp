@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QMenu>
-#include <QPrinter>
 #include <QVBoxLayout>
 
 namespace {

@@ -4,14 +4,12 @@
 #include "grid/GridPrint.h"
 
 #include <QFrame>
-#include <memory>
 
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QMenu;
-class QPrinter;
 class TCellGrid;
 class TCheckBoxColumn;
 class TTextColumn;
@@ -169,7 +167,5 @@ private:
     QString m_iniBaseName;
     QString m_flagFileBase;
     int m_batchDepth = 0;
-    // Kept for the frame's life, so the print dialog's choices stay.
-    std::unique_ptr<QPrinter> m_printer;
     bool m_recalculationDue = false;
 };

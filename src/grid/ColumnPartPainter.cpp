@@ -16,14 +16,20 @@ QStyle *styleOf(const TPartPaintState &state)
     return state.Style ? state.Style : QApplication::style();
 }
 
+// What a right-aligned caption leaves free at its right for the arrow.
+int arrowRoom(const TCustomGridColumn &column)
+{
+    const bool rightAligned = column.Header().Alignment() == taRightJustify;
+    return rightAligned && column.Sorted() ? ColumnPartPainter::ArrowRoom : 0;
+}
+
 // Left edge of a caption of the given width in a header cell.
 int captionLeft(const QRect &rect, const TCustomGridColumn &column, int captionWidth)
 {
     using namespace ColumnPartPainter;
     switch (column.Header().Alignment()) {
     case taLeftJustify: break;
-    case taRightJustify:
-        return rect.left() + rect.width() - CaptionInset - captionWidth - (column.Sorted() ? ArrowRoom : 0);
+    case taRightJustify: return rect.left() + rect.width() - CaptionInset - captionWidth - arrowRoom(column);
     case taCenter: return rect.left() + (rect.width() - captionWidth) / 2;
     }
     return rect.left() + CaptionInset;
@@ -79,7 +85,8 @@ THeaderCaptionPlace headerCaptionPlace(const QRect &rect, const TCustomGridColum
     THeaderCaptionPlace place;
     place.Caption = column.Header().Caption();
     if (elide)
-        place.Caption = metrics.elidedText(place.Caption, Qt::ElideRight, rect.width() - CaptionInset);
+        place.Caption =
+            metrics.elidedText(place.Caption, Qt::ElideRight, rect.width() - CaptionInset - arrowRoom(column));
     const int captionWidth = metrics.horizontalAdvance(place.Caption);
     place.Text = QRect(captionLeft(rect, column, captionWidth), rect.top(), captionWidth, rect.height());
     place.Arrow = headerArrowRect(rect, column, captionWidth);

@@ -4,7 +4,6 @@
 
 #include <QFontMetrics>
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -15,21 +14,34 @@ struct PrintedColumn
     int Width;
 };
 
+// printableWidth × width / totalWidth to the nearest integer, halves to
+// the even neighbour; in integers, so that exact halves are seen as such.
+int sharedWidth(int printableWidth, int width, int totalWidth)
+{
+    if (totalWidth <= 0)
+        return 0;
+    const qint64 product = qint64(printableWidth) * width;
+    qint64 quotient = product / totalWidth;
+    const qint64 twiceRemainder = 2 * (product % totalWidth);
+    if (twiceRemainder > totalWidth || (twiceRemainder == totalWidth && quotient % 2 != 0))
+        ++quotient;
+    return int(quotient);
+}
+
 // The visible columns in display order, sharing the printable width in
-// proportion to their screen widths; each width is rounded to the nearest
-// integer, halves to the even neighbour (the default rounding mode).
+// proportion to their screen widths.
 std::vector<PrintedColumn> printedColumns(const TCustomCellGrid &grid, const TGridPrintSettings &settings)
 {
     const TMargins &margins = settings.InnerMargins;
-    const double printableWidth = settings.PageWidth - margins.Left - margins.Right;
-    const double totalWidth = grid.Columns.TotalWidth();
+    const int printableWidth = settings.PageWidth - margins.Left - margins.Right;
+    const int totalWidth = grid.Columns.TotalWidth();
     std::vector<PrintedColumn> columns;
     int x = margins.Left;
     for (int position = 0; position < grid.Columns.Count(); ++position) {
         const TCustomGridColumn *column = grid.Columns.PositionItem(position);
         if (!column->Visible())
             continue;
-        const int width = int(std::nearbyint(printableWidth * (column->Width() / totalWidth * 100) / 100));
+        const int width = sharedWidth(printableWidth, column->Width(), totalWidth);
         columns.push_back({column, x, width});
         x += width;
     }
@@ -73,10 +85,11 @@ public:
     }
 
 private:
+    // With poSelectedRows only the grid's selected row is printed.
     bool printed(int row) const
     {
-        const TRowRecord &record = m_grid.Rows().Record(row);
-        return record.Visible && (record.Selected || !m_settings.Options.Contains(poSelectedRows));
+        return m_grid.Rows().Record(row).Visible
+            && (row == m_grid.SelectedRow() || !m_settings.Options.Contains(poSelectedRows));
     }
 
     void startPage(bool withHeader)

@@ -117,12 +117,6 @@ int TGridRows::RowOf(const TCell &ACell) const
     return found == cells.end() ? -1 : int(found - cells.begin());
 }
 
-TRowRecord &TGridRows::Record(int ARow)
-{
-    CheckRow(ARow);
-    return m_records[size_t(ARow)];
-}
-
 const TRowRecord &TGridRows::Record(int ARow) const
 {
     CheckRow(ARow);

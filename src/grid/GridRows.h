@@ -13,7 +13,6 @@ class TCustomGridColumn;
 struct TRowRecord
 {
     bool Visible = true;
-    bool Selected = false;
     int Level = 0; // tree depth
     bool Expanded = false;
 };
@@ -37,8 +36,7 @@ public:
     TCell &Cell(int ACol, int ARow);
     const TCell &Cell(int ACol, int ARow) const;
 
-    // Visibility, selection and tree state of a row; raises ListIndexError.
-    TRowRecord &Record(int ARow);
+    // Visibility and tree state of a row; raises ListIndexError.
     const TRowRecord &Record(int ARow) const;
 
     void AddColumn(const TCustomGridColumn &AColumn);

@@ -2,9 +2,19 @@
 
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QPrinter>
 
 namespace {
+
+QPrinter *theApplicationPrinter = nullptr;
+
+void deleteApplicationPrinter()
+{
+    delete theApplicationPrinter;
+    theApplicationPrinter = nullptr;
+}
 
 bool hasPrinter(const QPrinter &printer)
 {
@@ -20,6 +30,15 @@ PrinterError printingFailed()
 
 } // namespace
 
+QPrinter &applicationPrinter()
+{
+    if (!theApplicationPrinter) {
+        theApplicationPrinter = new QPrinter(QPrinter::HighResolution);
+        qAddPostRoutine(deleteApplicationPrinter); // goes with the application, not after it
+    }
+    return *theApplicationPrinter;
+}
+
 TPrintJob::TPrintJob(QPrinter &printer)
     : m_printer(printer)
 {
@@ -32,7 +51,7 @@ TPrintJob::TPrintJob(QPrinter &printer)
 TPrintJob::~TPrintJob()
 {
     if (m_painter.isActive())
-        m_painter.end();
+        abort();
 }
 
 void TPrintJob::newPage()
@@ -43,6 +62,18 @@ void TPrintJob::newPage()
 
 void TPrintJob::end()
 {
-    if (!m_painter.end() || m_printer.printerState() == QPrinter::Error)
+    if (!m_painter.end() || m_printer.printerState() == QPrinter::Error) {
+        abort();
         throw printingFailed();
+    }
+}
+
+void TPrintJob::abort()
+{
+    m_printer.abort();
+    if (m_painter.isActive())
+        m_painter.end();
+    // A PDF file cannot be aborted: what was written of it goes.
+    if (m_printer.outputFormat() == QPrinter::PdfFormat)
+        QFile::remove(m_printer.outputFileName());
 }

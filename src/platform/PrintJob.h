@@ -4,9 +4,13 @@
 
 class QPrinter;
 
+// The process's printer: what its print and printer setup dialogs choose
+// applies to every later job, from whichever window.
+QPrinter &applicationPrinter();
+
 // One print job on a printer, from the first page to the last; a failure
 // of the printer raises PrinterError with the framework's German text.
-// A job left by an exception is ended with what it has.
+// A job that does not end normally is aborted; a PDF file it began is removed.
 class TPrintJob
 {
 public:
@@ -21,6 +25,8 @@ public:
     void end(); // hands the document to the printer; raises PrinterError
 
 private:
+    void abort();
+
     QPrinter &m_printer;
     QPainter m_painter;
 };

@@ -110,6 +110,10 @@ MessageButton QtDesktop::showMessage(QWidget *parent, const MessageRequest &requ
 bool QtDesktop::printDialog(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);
+    // Every printout prints all its pages.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     return dialog.exec() == QDialog::Accepted;
 }
 

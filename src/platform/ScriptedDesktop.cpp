@@ -85,10 +85,13 @@ bool ScriptedDesktop::printDialog(QWidget *, QPrinter &printer)
     return confirmed;
 }
 
-bool ScriptedDesktop::printerSetupDialog(QWidget *, QPrinter &)
+bool ScriptedDesktop::printerSetupDialog(QWidget *, QPrinter &printer)
 {
     m_calls.push_back({CallKind::PrinterSetupDialog, {}, {}, {}});
-    return nextPrintAnswer();
+    const bool confirmed = nextPrintAnswer();
+    if (confirmed && setupOrientation)
+        printer.setPageOrientation(*setupOrientation);
+    return confirmed;
 }
 
 bool ScriptedDesktop::shellOpen(QWidget *, const QString &target)

@@ -2,6 +2,7 @@
 
 #include "platform/Desktop.h"
 
+#include <QPageLayout>
 #include <deque>
 #include <vector>
 
@@ -30,6 +31,8 @@ public:
     // A confirmed print dialog chooses printing to this PDF file; while
     // it is empty, the dialog leaves no printer chosen.
     QString printFileName;
+    // A confirmed printer setup turns the page to this orientation.
+    std::optional<QPageLayout::Orientation> setupOrientation;
     bool shellSucceeds = true;
 
     const std::vector<Call> &calls() const { return m_calls; }

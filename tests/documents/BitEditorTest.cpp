@@ -3,6 +3,8 @@
 #include "documents/CHILDWINBit.h"
 #include "flags/BitFrames.h"
 #include "grid/CellGrid.h"
+#include "platform/PrintJob.h"
+#include "support/PdfReader.h"
 #include "support/QStringPrinting.h"
 
 #include <QComboBox>
@@ -11,6 +13,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QPointer>
+#include <QPrinter>
 #include <QTest>
 #include <QTextBlock>
 
@@ -232,6 +235,28 @@ TEST_F(BitEditor, ClosingTheDocumentDestroysItsEditorsSilently)
     host.closeDocument();
     EXPECT_TRUE(second.isNull());
     EXPECT_EQ(folder.read(u"myapp_v2.ini"_s), "[ACCESS]\r\nFLAGS=$1\r\n\r\n");
+}
+
+TEST_F(BitEditor, PrintsTheBitTableTitledByItsWindowWithTheDocumentsPrinterSetup)
+{
+    struct UprightAfterwards
+    {
+        ~UprightAfterwards() { applicationPrinter().setPageOrientation(QPageLayout::Portrait); }
+    } upright;
+    openIni(accessFile);
+    desktop.printAnswers = {true, true};
+    desktop.setupOrientation = QPageLayout::Landscape;
+    host.choose(u"Printersetup1"_s);
+    TMDIChildBit *editor = doubleClickLine(1);
+    ASSERT_NE(editor, nullptr);
+    desktop.printFileName = path(u"bits.pdf"_s);
+
+    choose(editor, u"Print1"_s);
+
+    EXPECT_TRUE(desktop.messageTexts().isEmpty());
+    EXPECT_EQ(pdfInfo(path(u"bits.pdf"_s), u"Title"_s), u"Myapp Access Flags"_s);
+    const QSizeF page = pdfPageSize(path(u"bits.pdf"_s));
+    EXPECT_GT(page.width(), page.height());
 }
 
 } // namespace

@@ -10,16 +10,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A fixed-pitch font of 10 x 20 units on a page of 100 x 200: lines with
-// text are 22 high, empty lines 20, tab stops every 80.
-TTextPrintMetrics fixedPitchPage()
+// A font of 10 x 20 units, only "." 1 wide, on a page 200 high: lines
+// with text are 22 high, empty lines 20, tab stops every 80.
+TTextPrintMetrics fixedPitchPage(int pageWidth = 100)
 {
     TTextPrintMetrics metrics;
-    metrics.PageWidth = 100;
+    metrics.PageWidth = pageWidth;
     metrics.PageHeight = 200;
     metrics.CharHeight = 20;
     metrics.AverageCharWidth = 10;
-    metrics.TextWidth = [](const QString &text) { return 10 * int(text.size()); };
+    metrics.TextWidth = [](const QString &text) { return int(10 * text.size() - 9 * text.count(u'.')); };
     return metrics;
 }
 
@@ -49,6 +49,7 @@ struct LayoutCase
     const char *name;
     QStringList lines;
     QStringList pages;
+    int pageWidth = 100;
 };
 
 std::ostream &operator<<(std::ostream &out, const LayoutCase &row)
@@ -62,7 +63,8 @@ class TextPrintLayoutCases : public ::testing::TestWithParam<LayoutCase>
 
 TEST_P(TextPrintLayoutCases, PlacesThePieces)
 {
-    EXPECT_EQ(outline(TextPrintLayout::compute(GetParam().lines, fixedPitchPage())), GetParam().pages);
+    EXPECT_EQ(outline(TextPrintLayout::compute(GetParam().lines, fixedPitchPage(GetParam().pageWidth))),
+              GetParam().pages);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -72,12 +74,40 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"TabMovesToTheNextStop", {u"ab\tc"_s}, {u"0,0:ab 80,0:c"_s}},
         LayoutCase{"TextAfterATabBreaksAtThePageEdge", {u"ab\tcdefg"_s}, {u"0,0:ab 80,0:cd 0,22:efg"_s}},
         LayoutCase{"TabBeyondThePageStartsANewLine", {u"abcdefghi\tx"_s}, {u"0,0:abcdefghi 0,22:x"_s}},
+        LayoutCase{"TabOneBeforeAStopSkipsIt", {u".........abcdefg\tx"_s}, {u"0,0:.........abcdefg 160,0:x"_s}, 200},
         LayoutCase{"EmptyLineIsOneCharacterHigh", {u"a"_s, QString(), u"b"_s}, {u"0,0:a 0,42:b"_s}},
         LayoutCase{"PageBreaksWhenTheNextLineWouldComeTooClose", numberedLines(9),
                    {u"0,0:1 0,22:2 0,44:3 0,66:4 0,88:5 0,110:6 0,132:7 0,154:8"_s, u"0,0:9"_s}},
         LayoutCase{"NoPageAfterTheLastLine", numberedLines(8),
-                   {u"0,0:1 0,22:2 0,44:3 0,66:4 0,88:5 0,110:6 0,132:7 0,154:8"_s}}),
+                   {u"0,0:1 0,22:2 0,44:3 0,66:4 0,88:5 0,110:6 0,132:7 0,154:8"_s}},
+        LayoutCase{"NoPageForEmptyLinesAfterAFullPage", numberedLines(8) << QString(),
+                   {u"0,0:1 0,22:2 0,44:3 0,66:4 0,88:5 0,110:6 0,132:7 0,154:8"_s}},
+        LayoutCase{"EmptyLineBreaksThePageOnlyPastItsHeight", numberedLines(7) << QString() << u"x"_s,
+                   {u"0,0:1 0,22:2 0,44:3 0,66:4 0,88:5 0,110:6 0,132:7 0,174:x"_s}},
+        LayoutCase{"TextThatWouldReachBelowThePageGoesOnTheNext",
+                   numberedLines(7) << QString() << QString() << u"x"_s,
+                   {u"0,0:1 0,22:2 0,44:3 0,66:4 0,88:5 0,110:6 0,132:7"_s, u"0,0:x"_s}}),
     [](const ::testing::TestParamInfo<LayoutCase> &info) { return std::string(info.param.name); });
+
+TEST(TextPrintLayout, LongLineIsMeasuredOnlyPieceByPiece)
+{
+    TTextPrintMetrics metrics = fixedPitchPage();
+    qsizetype measured = 0;
+    metrics.TextWidth = [&measured](const QString &text) {
+        measured += text.size();
+        return 10 * int(text.size());
+    };
+    const QString line(10000, u'x');
+
+    const std::vector<TTextPrintPage> pages = TextPrintLayout::compute({line}, metrics);
+
+    QString printed;
+    for (const TTextPrintPage &page : pages)
+        for (const TPrintedText &piece : page)
+            printed += piece.Text;
+    EXPECT_EQ(printed, line);
+    EXPECT_LT(measured, 10 * line.size());
+}
 
 TEST(IniPrintout, CountsLinesAsTheTextAreaDoes)
 {

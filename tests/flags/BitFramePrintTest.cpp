@@ -3,6 +3,7 @@
 #include "grid/CellGrid.h"
 #include "support/PdfReader.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -44,11 +45,17 @@ TEST_F(BitFrameTest, PrintsTheBitTableWithTicksAndNamesInScreenOrder)
 
 TEST_F(BitFrameTest, CancelledPrintDialogPrintsNothing)
 {
-    desktop.printAnswers = {false};
+    // The printer keeps the file of the last print, so printing on
+    // regardless of the answer would write that file again.
+    desktop.printAnswers = {true, false};
     desktop.printFileName = path(u"bits.pdf"_s);
+    choose(u"Print1"_s);
+    ASSERT_TRUE(QFile::remove(path(u"bits.pdf"_s)));
 
     choose(u"Print1"_s);
 
+    EXPECT_EQ(desktop.calls().back().kind, ScriptedDesktop::CallKind::PrintDialog);
+    EXPECT_TRUE(desktop.messages().empty());
     EXPECT_FALSE(QFileInfo::exists(path(u"bits.pdf"_s)));
 }
 

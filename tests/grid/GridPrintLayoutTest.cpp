@@ -78,7 +78,7 @@ struct PageBreakCase
     bool gridLines;
     int fromRow;
     int toRow;
-    std::vector<int> selectedRows; // not empty: only these are printed
+    int selectedRow; // not -1: with poSelectedRows only this is printed
     QStringList pages;
     bool allRowsFit = true;
 };
@@ -102,10 +102,10 @@ TEST_P(GridPrintPageBreaks, PlacesHeaderRowsAndRules)
     table.settings.ToRow = row.toRow;
     if (!row.gridLines)
         table.settings.Options = {};
-    if (!row.selectedRows.empty())
+    if (row.selectedRow != -1) {
         table.settings.Options.Include(poSelectedRows);
-    for (int selected : row.selectedRows)
-        table.grid.Rows().Record(selected).Selected = true;
+        table.grid.SetSelectedCell(1, row.selectedRow);
+    }
 
     const TGridPrintLayout layout = table.layOut();
 
@@ -117,20 +117,20 @@ TEST_P(GridPrintPageBreaks, PlacesHeaderRowsAndRules)
 INSTANTIATE_TEST_SUITE_P(
     Layout, GridPrintPageBreaks,
     ::testing::Values(
-        PageBreakCase{"NoRowsPrintsTheHeaderOnly", 0, 1000, 86, true, 0, 0, {}, {u"H10"_s}},
-        PageBreakCase{"RowEndingAtTheLimitPushesTheNextRowToAPageWithoutHeader", 3, 303, 86, true, 0, 0, {},
+        PageBreakCase{"NoRowsPrintsTheHeaderOnly", 0, 1000, 86, true, 0, 0, -1, {u"H10"_s}},
+        PageBreakCase{"RowEndingAtTheLimitPushesTheNextRowToAPageWithoutHeader", 3, 303, 86, true, 0, 0, -1,
                       {u"H10 R0@110 _196 R1@197"_s, u"R2@10 _96"_s}},
-        PageBreakCase{"LastRowEndingAtTheLimitStartsNoEmptyPage", 2, 303, 86, true, 0, 0, {},
+        PageBreakCase{"LastRowEndingAtTheLimitStartsNoEmptyPage", 2, 303, 86, true, 0, 0, -1,
                       {u"H10 R0@110 _196 R1@197"_s}},
-        PageBreakCase{"RowPassingTheLimitGoesToANewPageWithHeader", 3, 302, 86, true, 0, 0, {},
+        PageBreakCase{"RowPassingTheLimitGoesToANewPageWithHeader", 3, 302, 86, true, 0, 0, -1,
                       {u"H10 R0@110 _196"_s, u"H10 R1@110 _196"_s, u"H10 R2@110 _196"_s}},
-        PageBreakCase{"WithoutGridLinesRowsFollowEachOther", 3, 302, 86, false, 0, 0, {},
+        PageBreakCase{"WithoutGridLinesRowsFollowEachOther", 3, 302, 86, false, 0, 0, -1,
                       {u"H10 R0@110 R1@196"_s, u"H10 R2@110"_s}},
-        PageBreakCase{"RowThatNeverFitsStopsThePrint", 3, 303, 500, true, 0, 0, {}, {u"H10"_s}, false},
-        PageBreakCase{"FromRowToRow", 5, 1000, 86, true, 1, 2, {}, {u"H10 R1@110 _196 R2@197 _283"_s}},
-        PageBreakCase{"ToRowBeyondTheGridEndsAtTheLastRow", 2, 1000, 86, true, 0, 9, {},
+        PageBreakCase{"RowThatNeverFitsStopsThePrint", 3, 303, 500, true, 0, 0, -1, {u"H10"_s}, false},
+        PageBreakCase{"FromRowToRow", 5, 1000, 86, true, 1, 2, -1, {u"H10 R1@110 _196 R2@197 _283"_s}},
+        PageBreakCase{"ToRowBeyondTheGridEndsAtTheLastRow", 2, 1000, 86, true, 0, 9, -1,
                       {u"H10 R0@110 _196 R1@197 _283"_s}},
-        PageBreakCase{"SelectedRowsOnly", 4, 1000, 86, true, 0, 0, {1, 3}, {u"H10 R1@110 _196 R3@197 _283"_s}}),
+        PageBreakCase{"SelectedRowOnly", 4, 1000, 86, true, 0, 0, 2, {u"H10 R2@110 _196"_s}}),
     CaseName());
 
 TEST(GridPrintLayout, ColumnsShareThePrintableWidthInDisplayOrder)
@@ -155,13 +155,16 @@ TEST(GridPrintLayout, PrintedWidthsRoundHalvesToEven)
     struct Case
     {
         int printableWidth;
+        std::vector<int> widths;
         QStringList cells;
     };
-    for (const Case &row : {Case{10, {u"0:10+2"_s, u"1:12+2"_s, u"2:14+5"_s}}, Case{14, {u"0:10+4"_s, u"1:14+4"_s, u"2:18+7"_s}}}) {
-        TextGrid table(3);
-        table.grid.Columns[0]->SetWidth(10);
-        table.grid.Columns[1]->SetWidth(10);
-        table.grid.Columns[2]->SetWidth(20);
+    for (const Case &row : {Case{10, {10, 10, 20}, {u"0:10+2"_s, u"1:12+2"_s, u"2:14+5"_s}},
+                            Case{14, {10, 10, 20}, {u"0:10+4"_s, u"1:14+4"_s, u"2:18+7"_s}},
+                            Case{9, {10, 20, 30}, {u"0:10+2"_s, u"1:12+3"_s, u"2:15+4"_s}},
+                            Case{15, {10, 50}, {u"0:10+2"_s, u"1:12+12"_s}}}) {
+        TextGrid table(int(row.widths.size()));
+        for (size_t col = 0; col < row.widths.size(); ++col)
+            table.grid.Columns[int(col)]->SetWidth(row.widths[col]);
         TGridPrintSettings settings;
         settings.PageWidth = row.printableWidth + 30;
         settings.PageHeight = 1000;
@@ -186,6 +189,13 @@ TEST(GridPrintLayout, SortedColumnGetsItsArrowAndLongCaptionsAnEllipsis)
     const TPrintedHeaderCell &label = page.Header[3];
     EXPECT_TRUE(label.Place.Caption.endsWith(QChar(0x2026)));
     EXPECT_LE(label.Place.Text.left() + label.Place.Text.width(), label.Rect.left() + label.Rect.width());
+
+    // Right-aligned, the cut caption keeps the arrow's room and stays in its cell.
+    table.ColMask->Header().SetAlignment(taRightJustify);
+    table.ColMask->Header().SetCaption(QString(100, u'x'));
+    const TPrintedHeaderCell rightAligned = table.layOut().Pages[0].Header[2];
+    EXPECT_TRUE(rightAligned.Place.Caption.endsWith(QChar(0x2026)));
+    EXPECT_GE(rightAligned.Place.Text.left(), rightAligned.Rect.left());
 }
 
 } // namespace

@@ -19,8 +19,21 @@ QString run(const QString &program, const QStringList &arguments)
 
 int pdfPageCount(const QString &path)
 {
-    const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)$"), QRegularExpression::MultilineOption);
-    return pages.match(run(QStringLiteral("pdfinfo"), {path})).captured(1).toInt();
+    return pdfInfo(path, QStringLiteral("Pages")).toInt();
+}
+
+QString pdfInfo(const QString &path, const QString &field)
+{
+    const QRegularExpression line(QStringLiteral("^") + QRegularExpression::escape(field) + QStringLiteral(":[ \\t]*(.*?)\\s*$"),
+                                  QRegularExpression::MultilineOption);
+    return line.match(run(QStringLiteral("pdfinfo"), {path})).captured(1);
+}
+
+QSizeF pdfPageSize(const QString &path)
+{
+    // "841.89 x 595.276 pts (A4)"
+    const QStringList parts = pdfInfo(path, QStringLiteral("Page size")).split(u' ');
+    return parts.size() >= 3 ? QSizeF(parts[0].toDouble(), parts[2].toDouble()) : QSizeF();
 }
 
 QString pdfText(const QString &path)
