@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    libinih-dev # only the benchmarks use it, as a reference INI parser
     poppler-utils desktop-file-utils dpkg-dev file
     fonts-dejavu-core fonts-liberation
     "$@"
