@@ -5,28 +5,44 @@
 
 #include <QFileInfo>
 #include <QLocale>
-#include <QRegularExpression>
 
 namespace {
 
-QStringList splitTextLines(const QString &text)
+// Calls `take` with every line of `text` (ended by CR LF, CR or LF), as
+// views into it; a text ending in a line end has an empty last line.
+template<typename TakeLine>
+void forEachLine(QStringView text, TakeLine take)
 {
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    return text.split(lineEnd);
+    qsizetype start = 0;
+    for (qsizetype pos = 0; pos < text.size(); ++pos) {
+        const QChar ch = text[pos];
+        if (ch != u'\r' && ch != u'\n')
+            continue;
+        take(text.sliced(start, pos - start));
+        if (ch == u'\r' && pos + 1 < text.size() && text[pos + 1] == u'\n')
+            ++pos;
+        start = pos + 1;
+    }
+    take(text.sliced(start));
 }
 
-bool isSectionHeader(const QString &trimmedLine)
+bool isSectionHeader(QStringView trimmedLine)
 {
     return trimmedLine.startsWith(u'[') && trimmedLine.endsWith(u']');
 }
 
 // "key = value" becomes "key=value"; a line without "=" stays as it is.
-QString normalizedEntry(const QString &trimmedLine)
+QString normalizedEntry(QStringView trimmedLine)
 {
     const qsizetype equals = trimmedLine.indexOf(u'=');
     if (equals < 0)
-        return trimmedLine;
-    return TrimBlanks(trimmedLine.first(equals)) + u'=' + TrimBlanks(trimmedLine.sliced(equals + 1));
+        return trimmedLine.toString();
+    const QStringView key = TrimBlanksView(trimmedLine.first(equals));
+    const QStringView value = TrimBlanksView(trimmedLine.sliced(equals + 1));
+    QString entry;
+    entry.reserve(key.size() + 1 + value.size());
+    entry.append(key).append(u'=').append(value);
+    return entry;
 }
 
 bool sameName(const QString &left, const QString &right)
@@ -59,16 +75,15 @@ void TIniModel::loadFromFile()
 void TIniModel::loadText(const QString &text)
 {
     m_sections.clear();
-    for (const QString &line : splitTextLines(text))
-        appendLine(TrimBlanks(line));
+    forEachLine(text, [this](QStringView line) { appendLine(TrimBlanksView(line)); });
 }
 
-void TIniModel::appendLine(const QString &trimmedLine)
+void TIniModel::appendLine(QStringView trimmedLine)
 {
     if (trimmedLine.isEmpty() || trimmedLine.startsWith(u';'))
         return;
     if (isSectionHeader(trimmedLine)) {
-        m_sections.append({TrimBlanks(trimmedLine.sliced(1, trimmedLine.size() - 2)), {}});
+        m_sections.append({TrimBlanksView(trimmedLine.sliced(1, trimmedLine.size() - 2)).toString(), {}});
         return;
     }
     if (m_sections.isEmpty())

@@ -48,7 +48,7 @@ public:
     void write(const QString &section, const QString &key, const QString &value);
 
 private:
-    void appendLine(const QString &trimmedLine);
+    void appendLine(QStringView trimmedLine);
     TIniSection &sectionForWriting(const QString &section);
 
     QString m_fileName;

@@ -26,6 +26,12 @@ constexpr char16_t caseOffset = u'a' - u'A';
 
 QString TrimBlanks(const QString &text)
 {
+    const QStringView trimmed = TrimBlanksView(text);
+    return trimmed.size() == text.size() ? text : trimmed.toString();
+}
+
+QStringView TrimBlanksView(QStringView text)
+{
     qsizetype first = 0;
     qsizetype end = text.size();
     while (first < end && isBlank(text[first]))

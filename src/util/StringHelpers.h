@@ -9,6 +9,8 @@
 
 // Removes blanks at both ends and nothing inside.
 QString TrimBlanks(const QString &text);
+// The same without a copy: the part of `text` between its end blanks.
+QStringView TrimBlanksView(QStringView text);
 
 // "hELLO wORLD" -> "Hello world": ASCII lower case, then the first a-z upper.
 // "ÄBC" -> "Äbc": accented letters are never changed.
