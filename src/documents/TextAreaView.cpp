@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -42,6 +43,17 @@ QString standInsFor(const QString &text)
     return standIns.size() == qsizetype(blockBreakers.size()) ? standIns : QString();
 }
 
+// The text as the area holds it, stand-ins included, lines separated by "\n".
+// toPlainText() would turn no-break spaces into blanks and so change
+// characters the user never touched. A line separator (U+2028) read from
+// the file stays one; typed line breaks are always new lines.
+QString shownText(const QPlainTextEdit *edit)
+{
+    QString text = edit->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
+}
+
 QString standInsOf(const QTextDocument *document)
 {
     return document->property(standInsProperty).toString();
@@ -71,12 +83,7 @@ void SetTextAreaText(QPlainTextEdit *edit, const QString &text)
 
 QString TextAreaText(const QPlainTextEdit *edit)
 {
-    // toPlainText() would turn no-break spaces into blanks and so change
-    // characters the user never touched. A line separator (U+2028) read
-    // from the file stays one; typed line breaks are always new lines.
-    QString text = edit->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    return exchanged(text, standInsOf(edit->document()), false);
+    return exchanged(shownText(edit), standInsOf(edit->document()), false);
 }
 
 QString TextAreaLine(const QPlainTextEdit *edit, int line)
@@ -89,6 +96,52 @@ int TextAreaLineAt(const QPlainTextEdit *edit, const QPoint &viewportPos)
     return edit->cursorForPosition(viewportPos).blockNumber();
 }
 
+namespace {
+
+// The text the area would show for `text`, with its present stand-ins; none
+// when they cannot show it (it needs stand-ins the area has not, or holds
+// one of them).
+std::optional<QString> shownWithPresentStandIns(const QPlainTextEdit *edit, const QString &text)
+{
+    const QString standIns = standInsOf(edit->document());
+    for (QChar standIn : standIns) {
+        if (text.contains(standIn))
+            return std::nullopt;
+    }
+    if (standIns.isEmpty() && !standInsFor(text).isEmpty())
+        return std::nullopt;
+    return exchanged(text, standIns, true);
+}
+
+// Replaces only the part between the longest common beginning and end of
+// the shown text and `text`; false when the stand-ins do not allow it.
+bool replaceDifferingPart(QPlainTextEdit *edit, const QString &text)
+{
+    const std::optional<QString> wanted = shownWithPresentStandIns(edit, text);
+    if (!wanted)
+        return false;
+    const QString shown = shownText(edit);
+    const QStringView from(shown);
+    const QStringView to(*wanted);
+    const qsizetype shorter = std::min(from.size(), to.size());
+    qsizetype head = 0;
+    while (head < shorter && from[head] == to[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head && from[from.size() - 1 - tail] == to[to.size() - 1 - tail])
+        ++tail;
+    if (head == from.size() && head == to.size())
+        return true; // nothing differs
+    QTextCursor change(edit->document());
+    change.setPosition(int(head));
+    change.setPosition(int(from.size() - tail), QTextCursor::KeepAnchor);
+    change.insertText(to.sliced(head, to.size() - tail - head).toString());
+    edit->document()->setModified(false);
+    return true;
+}
+
+} // namespace
+
 void ReplaceTextKeepingView(QPlainTextEdit *edit, const QString &text)
 {
     const int vertical = edit->verticalScrollBar()->value();
@@ -97,7 +150,9 @@ void ReplaceTextKeepingView(QPlainTextEdit *edit, const QString &text)
     const int line = caret.blockNumber();
     const int column = caret.positionInBlock();
 
-    SetTextAreaText(edit, text);
+    // One changed line of a large text must not cost a whole new layout.
+    if (!replaceDifferingPart(edit, text))
+        SetTextAreaText(edit, text);
 
     const QTextBlock block = edit->document()->findBlockByNumber(line);
     if (block.isValid()) {

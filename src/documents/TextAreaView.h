@@ -24,6 +24,7 @@ QString TextAreaLine(const QPlainTextEdit *edit, int line);
 // The line under a point of the text area's viewport.
 int TextAreaLineAt(const QPlainTextEdit *edit, const QPoint &viewportPos);
 
-// Replaces the whole text but keeps the scroll position, and the caret on
-// its line where that line still exists.
+// Gives the text area exactly `text`, changing only the part that differs
+// from what it shows, and keeps the scroll position, and the caret on its
+// line where that line still exists.
 void ReplaceTextKeepingView(QPlainTextEdit *edit, const QString &text);
