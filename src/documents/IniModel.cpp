@@ -4,6 +4,7 @@
 #include "util/StringHelpers.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <QLocale>
 
 namespace {
@@ -39,9 +40,11 @@ QString normalizedEntry(QStringView trimmedLine)
         return trimmedLine.toString();
     const QStringView key = TrimBlanksView(trimmedLine.first(equals));
     const QStringView value = TrimBlanksView(trimmedLine.sliced(equals + 1));
-    QString entry;
-    entry.reserve(key.size() + 1 + value.size());
-    entry.append(key).append(u'=').append(value);
+    // Built in place: one allocation per entry.
+    QString entry(key.size() + 1 + value.size(), Qt::Uninitialized);
+    QChar *out = std::copy(key.begin(), key.end(), entry.data());
+    *out++ = u'=';
+    std::copy(value.begin(), value.end(), out);
     return entry;
 }
 

@@ -136,6 +136,8 @@ bool replaceDifferingPart(QPlainTextEdit *edit, const QString &text)
     change.setPosition(int(head));
     change.setPosition(int(from.size() - tail), QTextCursor::KeepAnchor);
     change.insertText(to.sliced(head, to.size() - tail - head).toString());
+    // As after a full replacement: undo must not bring back the old text.
+    edit->document()->clearUndoRedoStacks();
     edit->document()->setModified(false);
     return true;
 }

@@ -43,6 +43,7 @@ TEST_P(Reload, GivesTheSameTextAsAFullReplacement)
     QPlainTextEdit full;
     SetTextAreaText(&full, c.rebuilt);
     EXPECT_EQ(TextAreaText(&edit), c.rebuilt);
+    EXPECT_FALSE(edit.document()->isUndoAvailable());
     EXPECT_EQ(edit.document()->blockCount(), full.document()->blockCount());
     for (int line = 0; line < full.document()->blockCount(); ++line)
         EXPECT_EQ(TextAreaLine(&edit, line), TextAreaLine(&full, line)) << "line " << line;
