@@ -4,21 +4,23 @@
 #include "util/StringHelpers.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <QLocale>
+#include <cstring>
+#include <initializer_list>
 
 namespace {
 
 // Calls `take` with every line of `text` (ended by CR LF, CR or LF), as
-// views into it; a text ending in a line end has an empty last line.
+// views into it; a text ending in a line end has an empty last line. A
+// line's end is read before the line is taken, so `take` may write over both.
 template<typename TakeLine>
 void forEachLine(QStringView text, TakeLine take)
 {
     qsizetype start = 0;
     for (qsizetype pos = 0; pos < text.size(); ++pos) {
         const QChar ch = text[pos];
-        if (ch != u'\r' && ch != u'\n')
-            continue;
+        if (ch > u'\r' || (ch != u'\r' && ch != u'\n'))
+            continue; // the first test alone passes over almost every character
         take(text.sliced(start, pos - start));
         if (ch == u'\r' && pos + 1 < text.size() && text[pos + 1] == u'\n')
             ++pos;
@@ -32,20 +34,51 @@ bool isSectionHeader(QStringView trimmedLine)
     return trimmedLine.startsWith(u'[') && trimmedLine.endsWith(u']');
 }
 
+// The text being loaded, whose kept lines are written over the part
+// already read and handed out as QStrings that share the text's buffer,
+// each followed by a NUL as every QString is: a large text is then neither
+// copied again nor split into one allocation per line. A kept line is never
+// longer than the line it comes from, and its NUL takes the place of the
+// line end (of the text's closing NUL after the last line), so writing
+// never overtakes reading. The buffer lives as long as any of its lines.
+class LinesInPlace
+{
+public:
+    explicit LinesInPlace(QString text)
+        : m_text(std::move(text))
+        , m_free(m_text.data()) // the text's own copy from here on
+    {
+    }
+
+    QStringView text() const { return m_text; }
+
+    // `parts` (parts of text() not yet read past) one after another, as one line.
+    QString line(std::initializer_list<QStringView> parts)
+    {
+        QChar *const start = m_free;
+        for (QStringView part : parts) {
+            std::memmove(m_free, part.data(), std::size_t(part.size()) * sizeof(QChar));
+            m_free += part.size();
+        }
+        QString::DataPointer shared = m_text.data_ptr(); // one more owner of the buffer
+        shared.ptr = reinterpret_cast<char16_t *>(start);
+        shared.size = m_free - start;
+        *m_free++ = u'\0';
+        return QString(std::move(shared));
+    }
+
+private:
+    QString m_text;
+    QChar *m_free; // taken before the buffer is shared, so writing never detaches it
+};
+
 // "key = value" becomes "key=value"; a line without "=" stays as it is.
-QString normalizedEntry(QStringView trimmedLine)
+QString normalizedEntry(QStringView trimmedLine, LinesInPlace &buffer)
 {
     const qsizetype equals = trimmedLine.indexOf(u'=');
     if (equals < 0)
-        return trimmedLine.toString();
-    const QStringView key = TrimBlanksView(trimmedLine.first(equals));
-    const QStringView value = TrimBlanksView(trimmedLine.sliced(equals + 1));
-    // Built in place: one allocation per entry.
-    QString entry(key.size() + 1 + value.size(), Qt::Uninitialized);
-    QChar *out = std::copy(key.begin(), key.end(), entry.data());
-    *out++ = u'=';
-    std::copy(value.begin(), value.end(), out);
-    return entry;
+        return buffer.line({trimmedLine});
+    return buffer.line({TrimBlanksView(trimmedLine.first(equals)), u"=", TrimBlanksView(trimmedLine.sliced(equals + 1))});
 }
 
 bool sameName(const QString &left, const QString &right)
@@ -61,6 +94,20 @@ bool lineHasKey(const QString &line, const QString &key)
     return equals >= 0 && sameName(line.first(equals), key);
 }
 
+// Applies the loading rules to one trimmed line of a text.
+void appendLine(QList<TIniSection> &sections, QStringView trimmedLine, LinesInPlace &buffer)
+{
+    if (trimmedLine.isEmpty() || trimmedLine.startsWith(u';'))
+        return;
+    if (isSectionHeader(trimmedLine)) {
+        sections.append({buffer.line({TrimBlanksView(trimmedLine.sliced(1, trimmedLine.size() - 2))}), {}});
+        return;
+    }
+    if (sections.isEmpty())
+        return; // text before the first section has no place in the model
+    sections.last().lines.append(normalizedEntry(trimmedLine, buffer));
+}
+
 } // namespace
 
 TIniModel::TIniModel(const QString &fileName)
@@ -71,32 +118,28 @@ TIniModel::TIniModel(const QString &fileName)
 void TIniModel::loadFromFile()
 {
     DecodedText decoded = decodeText(readWholeFile(m_fileName));
-    loadText(decoded.text);
+    loadText(std::move(decoded.text));
     m_encoding = decoded.encoding;
 }
 
-void TIniModel::loadText(const QString &text)
+void TIniModel::loadText(QString text)
 {
     m_sections.clear();
-    forEachLine(text, [this](QStringView line) { appendLine(TrimBlanksView(line)); });
-}
-
-void TIniModel::appendLine(QStringView trimmedLine)
-{
-    if (trimmedLine.isEmpty() || trimmedLine.startsWith(u';'))
-        return;
-    if (isSectionHeader(trimmedLine)) {
-        m_sections.append({TrimBlanksView(trimmedLine.sliced(1, trimmedLine.size() - 2)).toString(), {}});
-        return;
-    }
-    if (m_sections.isEmpty())
-        return; // text before the first section has no place in the model
-    m_sections.last().lines.append(normalizedEntry(trimmedLine));
+    LinesInPlace buffer(std::move(text));
+    forEachLine(buffer.text(), [this, &buffer](QStringView line) { appendLine(m_sections, TrimBlanksView(line), buffer); });
 }
 
 QString TIniModel::rebuiltText(QStringView lineEnd) const
 {
+    // Sized once: a large text would otherwise be copied at every growth.
+    qsizetype size = 0;
+    for (const TIniSection &section : m_sections) {
+        size += section.name.size() + 2 + 2 * lineEnd.size();
+        for (const QString &line : section.lines)
+            size += line.size() + lineEnd.size();
+    }
     QString text;
+    text.reserve(size);
     for (const TIniSection &section : m_sections) {
         text += u'[' + section.name + u']' + lineEnd;
         for (const QString &line : section.lines)

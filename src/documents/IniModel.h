@@ -34,7 +34,7 @@ public:
     // Reads the bound file; raises FileOpenError with the path and the reason.
     void loadFromFile();
     // Replaces the content by the lines of `text` (ended by CR LF, CR or LF).
-    void loadText(const QString &text);
+    void loadText(QString text);
 
     // "[name]", the section's lines, one empty line; each line followed by `lineEnd`.
     QString rebuiltText(QStringView lineEnd) const;
@@ -48,7 +48,6 @@ public:
     void write(const QString &section, const QString &key, const QString &value);
 
 private:
-    void appendLine(QStringView trimmedLine);
     TIniSection &sectionForWriting(const QString &section);
 
     QString m_fileName;

@@ -4,11 +4,6 @@
 
 namespace {
 
-bool isBlank(QChar ch)
-{
-    return ch.unicode() <= 32;
-}
-
 bool isAsciiUpper(QChar ch)
 {
     return ch >= u'A' && ch <= u'Z';
@@ -28,17 +23,6 @@ QString TrimBlanks(const QString &text)
 {
     const QStringView trimmed = TrimBlanksView(text);
     return trimmed.size() == text.size() ? text : trimmed.toString();
-}
-
-QStringView TrimBlanksView(QStringView text)
-{
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && isBlank(text[first]))
-        ++first;
-    while (end > first && isBlank(text[end - 1]))
-        --end;
-    return text.sliced(first, end - first);
 }
 
 QString CapitalizeFirst(const QString &text)

@@ -10,7 +10,17 @@
 // Removes blanks at both ends and nothing inside.
 QString TrimBlanks(const QString &text);
 // The same without a copy: the part of `text` between its end blanks.
-QStringView TrimBlanksView(QStringView text);
+// Inline, as loading a large INI file calls it a few times per line.
+inline QStringView TrimBlanksView(QStringView text)
+{
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text[first].unicode() <= 32)
+        ++first;
+    while (end > first && text[end - 1].unicode() <= 32)
+        --end;
+    return text.sliced(first, end - first);
+}
 
 // "hELLO wORLD" -> "Hello world": ASCII lower case, then the first a-z upper.
 // "ÄBC" -> "Äbc": accented letters are never changed.

@@ -79,6 +79,19 @@ TEST(IniModel, KeepsNulCharactersInsideALine)
     EXPECT_EQ(modelOf(u"[A]\n" + line + QChar(0)).sections().constFirst().lines, QStringList{line});
 }
 
+TEST(IniModel, LinesOutliveTheModelAndChangeAlone)
+{
+    QString line;
+    {
+        const TIniModel model = modelOf(QStringLiteral("[A]\r\n  k = v  \r\nj=w"));
+        line = model.sections().constFirst().lines.constFirst();
+    }
+    EXPECT_EQ(line, u"k=v");
+    EXPECT_EQ(line.utf16()[line.size()], 0); // ended as every text is
+    line += u'x';
+    EXPECT_EQ(line, u"k=vx");
+}
+
 TEST(IniModel, LoadingReplacesTheWholeContent)
 {
     TIniModel model = modelOf(QStringLiteral("[A]\nk=v\n"));
