@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <cstring>
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -81,17 +82,14 @@ QString normalizedEntry(QStringView trimmedLine, LinesInPlace &buffer)
     return buffer.line({TrimBlanksView(trimmedLine.first(equals)), u"=", TrimBlanksView(trimmedLine.sliced(equals + 1))});
 }
 
-bool sameName(const QString &left, const QString &right)
-{
-    const QLocale locale;
-    return locale.toUpper(left) == locale.toUpper(right);
-}
-
-// A line's name is its text before the first "="; a line without "=" has none.
-bool lineHasKey(const QString &line, const QString &key)
+// A line's name is its text before the first "=", upper-cased as write()
+// compares names; a line without "=" has none.
+std::optional<QString> upperKeyOf(const QString &line, const QLocale &locale)
 {
     const qsizetype equals = line.indexOf(u'=');
-    return equals >= 0 && sameName(line.first(equals), key);
+    if (equals < 0)
+        return std::nullopt;
+    return locale.toUpper(line.first(equals));
 }
 
 // Applies the loading rules to one trimmed line of a text.
@@ -125,6 +123,8 @@ void TIniModel::loadFromFile()
 void TIniModel::loadText(QString text)
 {
     m_sections.clear();
+    m_upperSectionNames.clear();
+    m_upperKeys.clear();
     LinesInPlace buffer(std::move(text));
     forEachLine(buffer.text(), [this, &buffer](QStringView line) { appendLine(m_sections, TrimBlanksView(line), buffer); });
 }
@@ -158,23 +158,45 @@ void TIniModel::writeFile()
 
 void TIniModel::write(const QString &section, const QString &key, const QString &value)
 {
-    QStringList &lines = sectionForWriting(section).lines;
+    const QLocale locale;
+    const qsizetype index = sectionIndexForWriting(section, locale);
+    QStringList &lines = m_sections[index].lines;
+    UpperKeys &upperKeys = upperKeysOf(index, locale);
+    const QString upperKey = locale.toUpper(key);
     const QString newLine = key + u'=' + value;
     for (qsizetype i = lines.size() - 1; i >= 0; --i) {
-        if (lineHasKey(lines[i], key)) {
-            lines[i] = newLine;
+        if (upperKeys[i] == upperKey) {
+            lines[i] = newLine; // its upper-cased name stays the same
             return;
         }
     }
     lines.append(newLine);
+    upperKeys.append(upperKey);
 }
 
-TIniSection &TIniModel::sectionForWriting(const QString &section)
+qsizetype TIniModel::sectionIndexForWriting(const QString &section, const QLocale &locale)
 {
-    for (qsizetype i = m_sections.size() - 1; i >= 0; --i) {
-        if (sameName(m_sections[i].name, section))
-            return m_sections[i];
+    if (m_upperSectionNames.size() != m_sections.size()) { // not made since the last load
+        m_upperSectionNames.clear();
+        for (const TIniSection &existing : std::as_const(m_sections))
+            m_upperSectionNames.append(locale.toUpper(existing.name));
     }
+    const qsizetype found = m_upperSectionNames.lastIndexOf(locale.toUpper(section));
+    if (found >= 0)
+        return found;
     m_sections.append({section, {}});
-    return m_sections.last();
+    m_upperSectionNames.append(locale.toUpper(section));
+    return m_sections.size() - 1;
+}
+
+TIniModel::UpperKeys &TIniModel::upperKeysOf(qsizetype sectionIndex, const QLocale &locale)
+{
+    auto found = m_upperKeys.find(sectionIndex);
+    if (found == m_upperKeys.end()) {
+        UpperKeys keys;
+        for (const QString &line : std::as_const(m_sections[sectionIndex].lines))
+            keys.append(upperKeyOf(line, locale));
+        found = m_upperKeys.insert(sectionIndex, keys);
+    }
+    return *found;
 }

@@ -2,10 +2,14 @@
 
 #include "platform/TextCodec.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <optional>
+
+class QLocale;
 
 // One section of an in-memory INI file: its name and its entry lines in order.
 struct TIniSection
@@ -48,9 +52,17 @@ public:
     void write(const QString &section, const QString &key, const QString &value);
 
 private:
-    TIniSection &sectionForWriting(const QString &section);
+    using UpperKeys = QList<std::optional<QString>>; // one per line, none for a line without "="
+
+    qsizetype sectionIndexForWriting(const QString &section, const QLocale &locale);
+    UpperKeys &upperKeysOf(qsizetype sectionIndex, const QLocale &locale);
 
     QString m_fileName;
     QList<TIniSection> m_sections;
     TextEncoding m_encoding; // UTF-8 for a file not read yet
+    // The names write() compares, upper-cased by the user's locale once:
+    // made when write() first needs them and kept in step with the
+    // sections; the keys only of the sections written into.
+    QStringList m_upperSectionNames;
+    QHash<qsizetype, UpperKeys> m_upperKeys;
 };

@@ -143,6 +143,19 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"non_ascii_names_ignore_case", "[ÄRGER]\nÖL=1", "ärger", "öl", "2", "[ÄRGER]\nöl=2\n\n"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+TEST(IniModel, EachWriteFindsWhatTheWritesAndTheLoadBeforeItLeft)
+{
+    TIniModel model = modelOf(QStringLiteral("[A]\nk=1\n"));
+    model.write(QStringLiteral("A"), QStringLiteral("j"), QStringLiteral("2"));
+    model.write(QStringLiteral("a"), QStringLiteral("J"), QStringLiteral("3"));
+    model.write(QStringLiteral("B"), QStringLiteral("x"), QStringLiteral("1"));
+    model.write(QStringLiteral("b"), QStringLiteral("X"), QStringLiteral("2"));
+    EXPECT_EQ(model.rebuiltText(u"\n"), u"[A]\nk=1\nJ=3\n\n[B]\nX=2\n\n");
+    model.loadText(QStringLiteral("[B]\nk=1\n[A]\n"));
+    model.write(QStringLiteral("b"), QStringLiteral("K"), QStringLiteral("2"));
+    EXPECT_EQ(model.rebuiltText(u"\n"), u"[B]\nK=2\n\n[A]\n\n");
+}
+
 class IniModelFile : public ::testing::Test
 {
 protected:
