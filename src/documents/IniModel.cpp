@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 #include <utility>
@@ -76,10 +77,11 @@ private:
 // "key = value" becomes "key=value"; a line without "=" stays as it is.
 QString normalizedEntry(QStringView trimmedLine, LinesInPlace &buffer)
 {
-    const qsizetype equals = trimmedLine.indexOf(u'=');
-    if (equals < 0)
+    // A plain search: for lines this short, calling out costs more than looking.
+    const auto equals = std::find(trimmedLine.begin(), trimmedLine.end(), u'=');
+    if (equals == trimmedLine.end())
         return buffer.line({trimmedLine});
-    return buffer.line({TrimBlanksView(trimmedLine.first(equals)), u"=", TrimBlanksView(trimmedLine.sliced(equals + 1))});
+    return buffer.line({TrimBlanksView({trimmedLine.begin(), equals}), u"=", TrimBlanksView({equals + 1, trimmedLine.end()})});
 }
 
 // A line's name is its text before the first "=", upper-cased as write()
