@@ -3,7 +3,6 @@
 #include "grid/TextColumn.h"
 #include "util/GridAdjust.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -62,12 +61,3 @@ void BM_LoadGridLayout(benchmark::State &state)
 BENCHMARK(BM_LoadGridLayout)->Arg(1)->Arg(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Columns take their colours and fonts from the application.
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,7 +3,6 @@
 #include "grid/CheckBoxColumn.h"
 #include "grid/TextColumn.h"
 
-#include <QApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 
@@ -61,13 +60,3 @@ void BM_RenderAfterScrollingToTheMiddle(benchmark::State &state)
 BENCHMARK(BM_RenderAfterScrollingToTheMiddle)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
-    ::benchmark::Shutdown();
-    return 0;
-}

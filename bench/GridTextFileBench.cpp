@@ -96,12 +96,3 @@ BENCHMARK_CAPTURE(BM_LoadFromTextFile, shown, true)->Unit(benchmark::kMillisecon
 
 // Cells take their font from the application, as they do in the program;
 // shown grids need a widget application.
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 #include "grid/GridPrint.h"
 #include "grid/TextColumn.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -75,13 +74,3 @@ void BM_PrintOneLineOf100000Characters(benchmark::State &state)
 BENCHMARK(BM_PrintOneLineOf100000Characters)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
-    ::benchmark::Shutdown();
-    return 0;
-}
