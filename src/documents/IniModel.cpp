@@ -5,12 +5,46 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <QtAlgorithms>
 #include <algorithm>
 #include <cstring>
-#include <initializer_list>
 #include <utility>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
+
+// The position of the first CR or LF in `text` from `from` on, or its size.
+qsizetype nextLineEnd(QStringView text, qsizetype from)
+{
+    const char16_t *const chars = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype pos = from;
+#if defined(__SSE2__)
+    // Eight characters at a time are passed over while none is at or below CR;
+    // the few tabs and other control characters among them are looked at singly.
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    while (pos + 8 <= size) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + pos));
+        const int low = _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(block, cr), _mm_setzero_si128()));
+        if (low == 0) {
+            pos += 8;
+            continue;
+        }
+        const qsizetype end = pos + 8;
+        for (pos += qCountTrailingZeroBits(unsigned(low)) / 2; pos < end; ++pos) {
+            if (chars[pos] == u'\r' || chars[pos] == u'\n')
+                return pos;
+        }
+    }
+#endif
+    for (; pos < size; ++pos) {
+        if (chars[pos] == u'\r' || chars[pos] == u'\n')
+            return pos;
+    }
+    return size;
+}
 
 // Calls `take` with every line of `text` (ended by CR LF, CR or LF), as
 // views into it; a text ending in a line end has an empty last line. A
@@ -19,14 +53,10 @@ template<typename TakeLine>
 void forEachLine(QStringView text, TakeLine take)
 {
     qsizetype start = 0;
-    for (qsizetype pos = 0; pos < text.size(); ++pos) {
-        const QChar ch = text[pos];
-        if (ch > u'\r' || (ch != u'\r' && ch != u'\n'))
-            continue; // the first test alone passes over almost every character
+    for (qsizetype pos = nextLineEnd(text, 0); pos < text.size(); pos = nextLineEnd(text, start)) {
+        const bool crLf = text[pos] == u'\r' && pos + 1 < text.size() && text[pos + 1] == u'\n';
         take(text.sliced(start, pos - start));
-        if (ch == u'\r' && pos + 1 < text.size() && text[pos + 1] == u'\n')
-            ++pos;
-        start = pos + 1;
+        start = pos + (crLf ? 2 : 1);
     }
     take(text.sliced(start));
 }
@@ -36,42 +66,52 @@ bool isSectionHeader(QStringView trimmedLine)
     return trimmedLine.startsWith(u'[') && trimmedLine.endsWith(u']');
 }
 
-// The text being loaded, whose kept lines are written over the part
-// already read and handed out as QStrings that share the text's buffer,
-// each followed by a NUL as every QString is: a large text is then neither
-// copied again nor split into one allocation per line. A kept line is never
-// longer than the line it comes from, and its NUL takes the place of the
-// line end (of the text's closing NUL after the last line), so writing
-// never overtakes reading. The buffer lives as long as any of its lines.
+// The text being loaded, whose kept lines are handed out as QStrings that
+// share the text's buffer: a large text is then neither copied again nor
+// split into one allocation per line. Every QString is followed by a NUL,
+// so a kept line gets one in place of its next character; a kept line is
+// never longer than its line, so that character is at most the line's end
+// (the text's closing NUL after the last line), which is read before the
+// line is taken. The buffer lives as long as any of its lines.
 class LinesInPlace
 {
 public:
     explicit LinesInPlace(QString text)
         : m_text(std::move(text))
-        , m_free(m_text.data()) // the text's own copy from here on
+        , m_chars(m_text.data()) // the text's own copy from here on
     {
     }
 
     QStringView text() const { return m_text; }
 
-    // `parts` (parts of text() not yet read past) one after another, as one line.
-    QString line(std::initializer_list<QStringView> parts)
+    // `line`, a part of text() not yet read past, as it stands.
+    QString line(QStringView line) { return sharedLine(writable(line), line.size()); }
+
+    // "key=value" in place of the part from `key` to `value`, both parts of
+    // text() not yet read past, `key` first.
+    QString entry(QStringView key, QStringView value)
     {
-        QChar *const start = m_free;
-        for (QStringView part : parts) {
-            std::memmove(m_free, part.data(), std::size_t(part.size()) * sizeof(QChar));
-            m_free += part.size();
-        }
-        QString::DataPointer shared = m_text.data_ptr(); // one more owner of the buffer
-        shared.ptr = reinterpret_cast<char16_t *>(start);
-        shared.size = m_free - start;
-        *m_free++ = u'\0';
-        return QString(std::move(shared));
+        QChar *const start = writable(key);
+        QChar *const equals = start + key.size();
+        *equals = u'=';
+        std::memmove(equals + 1, value.data(), std::size_t(value.size()) * sizeof(QChar));
+        return sharedLine(start, key.size() + 1 + value.size());
     }
 
 private:
+    QChar *writable(QStringView part) const { return m_chars + (part.data() - m_text.constData()); }
+
+    QString sharedLine(QChar *start, qsizetype size)
+    {
+        start[size] = u'\0';
+        QString::DataPointer shared = m_text.data_ptr(); // one more owner of the buffer
+        shared.ptr = reinterpret_cast<char16_t *>(start);
+        shared.size = size;
+        return QString(std::move(shared));
+    }
+
     QString m_text;
-    QChar *m_free; // taken before the buffer is shared, so writing never detaches it
+    QChar *m_chars; // taken before the buffer is shared, so writing never detaches it
 };
 
 // "key = value" becomes "key=value"; a line without "=" stays as it is.
@@ -80,8 +120,8 @@ QString normalizedEntry(QStringView trimmedLine, LinesInPlace &buffer)
     // A plain search: for lines this short, calling out costs more than looking.
     const auto equals = std::find(trimmedLine.begin(), trimmedLine.end(), u'=');
     if (equals == trimmedLine.end())
-        return buffer.line({trimmedLine});
-    return buffer.line({TrimBlanksView({trimmedLine.begin(), equals}), u"=", TrimBlanksView({equals + 1, trimmedLine.end()})});
+        return buffer.line(trimmedLine);
+    return buffer.entry(TrimBlanksView({trimmedLine.begin(), equals}), TrimBlanksView({equals + 1, trimmedLine.end()}));
 }
 
 // A line's name is its text before the first "=", upper-cased as write()
@@ -100,7 +140,7 @@ void appendLine(QList<TIniSection> &sections, QStringView trimmedLine, LinesInPl
     if (trimmedLine.isEmpty() || trimmedLine.startsWith(u';'))
         return;
     if (isSectionHeader(trimmedLine)) {
-        sections.append({buffer.line({TrimBlanksView(trimmedLine.sliced(1, trimmedLine.size() - 2))}), {}});
+        sections.append({buffer.line(TrimBlanksView(trimmedLine.sliced(1, trimmedLine.size() - 2))), {}});
         return;
     }
     if (sections.isEmpty())

@@ -44,6 +44,15 @@ TEST_P(IniModelLoading, RebuildsTheFilesNormalForm)
     EXPECT_EQ(modelOf(text(GetParam().fileText)).rebuiltText(u"\n"), text(GetParam().rebuilt));
 }
 
+// Line ends are looked for several characters at a time: each must count
+// wherever it falls among them.
+TEST_P(IniModelLoading, RebuildsTheSameWhereverTheLinesStart)
+{
+    for (int blankLines = 1; blankLines < 16; ++blankLines)
+        EXPECT_EQ(modelOf(QString(blankLines, u'\n') + text(GetParam().fileText)).rebuiltText(u"\n"), text(GetParam().rebuilt))
+            << blankLines << " blank lines first";
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rules, IniModelLoading,
     ::testing::Values(
@@ -64,6 +73,10 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"duplicate_sections_stay_apart", "[a]\nx=1\n[A]\ny=2\n", "[a]\nx=1\n\n[A]\ny=2\n\n"},
         LoadCase{"every_line_end", "[A]\rk=1\r\nj=2\nl=3\r\r\n", "[A]\nk=1\nj=2\nl=3\n\n"},
         LoadCase{"control_characters_trimmed", "\x01[A]\x1f\n\tk=v\x7f\n", "[A]\nk=v\x7f\n\n"},
+        LoadCase{"long_lines_with_every_line_end", "[Section one]\rkey one=value one\r\nkey two = value two\nthree=3\r\r\n",
+                 "[Section one]\nkey one=value one\nkey two=value two\nthree=3\n\n"},
+        LoadCase{"control_characters_beside_line_ends", "[Tabs]\n\tkey\t=\tvalue\x0b\x0c\r\n\x0b\x0c\x0b\x0c\x0b\x0c\x0b\x0cx=1\n",
+                 "[Tabs]\nkey=value\nx=1\n\n"},
         LoadCase{"non_ascii_kept", "[Größe]\nWert=äöü €\n", "[Größe]\nWert=äöü €\n\n"}),
     [](const auto &info) { return std::string(info.param.name); });
 
