@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -43,12 +44,48 @@ QString standInsFor(const QString &text)
     return standIns.size() == qsizetype(blockBreakers.size()) ? standIns : QString();
 }
 
+// The text a document was last given, kept until the document changes in
+// any way (typing, undo, a new format): while it is kept, it is what the
+// document holds, and reading a large text back out of it is spared.
+class GivenText : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void remember(QTextDocument *document, const QString &text)
+    {
+        auto *given = document->findChild<GivenText *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!given)
+            given = new GivenText(document);
+        // A carriage return becomes a block break: the document would not
+        // hold such a text as it was given.
+        given->m_text = text.contains(u'\r') ? std::nullopt : std::optional<QString>(text);
+    }
+
+    static std::optional<QString> of(const QTextDocument *document)
+    {
+        const auto *given = document->findChild<GivenText *>(QString(), Qt::FindDirectChildrenOnly);
+        return given ? given->m_text : std::nullopt;
+    }
+
+private:
+    explicit GivenText(QTextDocument *document)
+        : QObject(document)
+    {
+        connect(document, &QTextDocument::contentsChange, this, [this] { m_text.reset(); });
+    }
+
+    std::optional<QString> m_text;
+};
+
 // The text as the area holds it, stand-ins included, lines separated by "\n".
 // toPlainText() would turn no-break spaces into blanks and so change
 // characters the user never touched. A line separator (U+2028) read from
 // the file stays one; typed line breaks are always new lines.
 QString shownText(const QPlainTextEdit *edit)
 {
+    if (std::optional<QString> given = GivenText::of(edit->document()))
+        return *given;
     QString text = edit->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n');
     return text;
@@ -78,7 +115,9 @@ void SetTextAreaText(QPlainTextEdit *edit, const QString &text)
 {
     const QString standIns = standInsFor(text);
     edit->document()->setProperty(standInsProperty, standIns);
-    edit->setPlainText(exchanged(text, standIns, true));
+    const QString shown = exchanged(text, standIns, true);
+    edit->setPlainText(shown);
+    GivenText::remember(edit->document(), shown);
 }
 
 QString TextAreaText(const QPlainTextEdit *edit)
@@ -113,6 +152,39 @@ std::optional<QString> shownWithPresentStandIns(const QPlainTextEdit *edit, cons
     return exchanged(text, standIns, true);
 }
 
+// Texts are compared in blocks first: a large text differs in one line at most.
+constexpr qsizetype comparedBlock = 1024;
+
+bool sameChars(const QChar *a, const QChar *b, qsizetype count)
+{
+    return std::memcmp(a, b, std::size_t(count) * sizeof(QChar)) == 0;
+}
+
+// The length of the longest beginning `a` and `b` have in common.
+qsizetype commonBeginning(QStringView a, QStringView b)
+{
+    const qsizetype shorter = std::min(a.size(), b.size());
+    qsizetype same = 0;
+    while (same + comparedBlock <= shorter && sameChars(a.data() + same, b.data() + same, comparedBlock))
+        same += comparedBlock;
+    while (same < shorter && a[same] == b[same])
+        ++same;
+    return same;
+}
+
+// The length of the longest end `a` and `b` have in common.
+qsizetype commonEnd(QStringView a, QStringView b)
+{
+    const qsizetype shorter = std::min(a.size(), b.size());
+    qsizetype same = 0;
+    while (same + comparedBlock <= shorter &&
+           sameChars(a.data() + a.size() - same - comparedBlock, b.data() + b.size() - same - comparedBlock, comparedBlock))
+        same += comparedBlock;
+    while (same < shorter && a[a.size() - 1 - same] == b[b.size() - 1 - same])
+        ++same;
+    return same;
+}
+
 // Replaces only the part between the longest common beginning and end of
 // the shown text and `text`; false when the stand-ins do not allow it.
 bool replaceDifferingPart(QPlainTextEdit *edit, const QString &text)
@@ -123,15 +195,10 @@ bool replaceDifferingPart(QPlainTextEdit *edit, const QString &text)
     const QString shown = shownText(edit);
     const QStringView from(shown);
     const QStringView to(*wanted);
-    const qsizetype shorter = std::min(from.size(), to.size());
-    qsizetype head = 0;
-    while (head < shorter && from[head] == to[head])
-        ++head;
-    qsizetype tail = 0;
-    while (tail < shorter - head && from[from.size() - 1 - tail] == to[to.size() - 1 - tail])
-        ++tail;
+    const qsizetype head = commonBeginning(from, to);
     if (head == from.size() && head == to.size())
         return true; // nothing differs
+    const qsizetype tail = commonEnd(from.sliced(head), to.sliced(head));
     QTextCursor change(edit->document());
     change.setPosition(int(head));
     change.setPosition(int(from.size() - tail), QTextCursor::KeepAnchor);
@@ -139,6 +206,7 @@ bool replaceDifferingPart(QPlainTextEdit *edit, const QString &text)
     // As after a full replacement: undo must not bring back the old text.
     edit->document()->clearUndoRedoStacks();
     edit->document()->setModified(false);
+    GivenText::remember(edit->document(), *wanted);
     return true;
 }
 
@@ -166,3 +234,5 @@ void ReplaceTextKeepingView(QPlainTextEdit *edit, const QString &text)
     edit->verticalScrollBar()->setValue(vertical);
     edit->horizontalScrollBar()->setValue(horizontal);
 }
+
+#include "TextAreaView.moc"

@@ -51,6 +51,18 @@ TEST_P(Reload, GivesTheSameTextAsAFullReplacement)
 
 const QString twoSections = u"[A]\nk=1\n\n[B]\nj=2\n\n"_s;
 
+// A text of many blocks of comparison: one section of 300 keys, where key
+// `changed` has another value and key `removed` is left out.
+QString manyKeys(int changed = -1, int removed = -1)
+{
+    QString text = u"[Many]\n"_s;
+    for (int key = 0; key < 300; ++key) {
+        if (key != removed)
+            text += u"key%1=%2\n"_s.arg(key).arg(key == changed ? u"new"_s : u"value"_s);
+    }
+    return text + u"\n"_s;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     TextArea, Reload,
     ::testing::Values(
@@ -61,7 +73,33 @@ INSTANTIATE_TEST_SUITE_P(
         ReloadCase{"sectionsReorderedBySaving", u"[B]\nj=2\n\n[A]\nk=1\n\n"_s, {}, twoSections},
         ReloadCase{"unchanged", twoSections, {}, twoSections},
         ReloadCase{"keptParagraphSeparator", u"[A]\nk=a\u2029b\n\n"_s, {}, u"[A]\nk=a\u2029b\nn=1\n\n"_s},
-        ReloadCase{"newParagraphSeparator", twoSections, {}, u"[A]\nk=a\u2029b\n\n[B]\nj=2\n\n"_s}),
+        ReloadCase{"newParagraphSeparator", twoSections, {}, u"[A]\nk=a\u2029b\n\n[B]\nj=2\n\n"_s},
+        ReloadCase{"longTextChangedAtItsStart", manyKeys(), {}, manyKeys(0)},
+        ReloadCase{"longTextChangedInTheMiddle", manyKeys(), {}, manyKeys(150)},
+        ReloadCase{"longTextChangedAtItsEnd", manyKeys(), {}, manyKeys(299)},
+        ReloadCase{"longTextLineRemoved", manyKeys(), {}, manyKeys(-1, 150)}),
     [](const ::testing::TestParamInfo<ReloadCase> &info) { return std::string(info.param.name); });
+
+// What the area was given is remembered only while it is what the area holds.
+TEST(TextArea, GivesBackWhatItHoldsAfterEveryChange)
+{
+    QPlainTextEdit edit;
+    SetTextAreaText(&edit, u"a\rb"_s);
+    EXPECT_EQ(TextAreaText(&edit), u"a\nb"_s) << "a carriage return is a line break there";
+
+    SetTextAreaText(&edit, twoSections);
+    QTextCursor(edit.document()).insertText(u"x"_s);
+    EXPECT_EQ(TextAreaText(&edit), u"x"_s + twoSections);
+    edit.undo();
+    EXPECT_EQ(TextAreaText(&edit), twoSections);
+
+    const QString changed = u"[A]\nk=3\n\n[B]\nj=2\n\n"_s;
+    const QString appended = u"[A]\nk=3\n\n[B]\nj=2\nn=4\n\n"_s;
+    for (const QString &rebuilt : {changed, appended, twoSections}) {
+        ReplaceTextKeepingView(&edit, rebuilt);
+        EXPECT_EQ(edit.toPlainText(), rebuilt);
+        EXPECT_EQ(TextAreaText(&edit), rebuilt);
+    }
+}
 
 } // namespace
