@@ -22,8 +22,9 @@ qsizetype nextLineEnd(QStringView text, qsizetype from)
     const qsizetype size = text.size();
     qsizetype pos = from;
 #if defined(__SSE2__)
-    // Eight characters at a time are passed over while none is at or below CR;
-    // the few tabs and other control characters among them are looked at singly.
+    // Eight characters at a time are passed over while none is at or below
+    // CR; in the first eight that hold one (a tab, say), the characters from
+    // there on are looked at singly.
     const __m128i cr = _mm_set1_epi16(u'\r');
     while (pos + 8 <= size) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + pos));

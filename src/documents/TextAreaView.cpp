@@ -23,13 +23,17 @@ constexpr char standInsProperty[] = "blockBreakerStandIns";
 constexpr char16_t firstPrivateUse = 0xE000;
 constexpr char16_t lastPrivateUse = 0xF8FF;
 
+bool holdsBlockBreaker(const QString &text)
+{
+    return std::any_of(blockBreakers.begin(), blockBreakers.end(),
+                       [&text](char16_t breaker) { return text.contains(QChar(breaker)); });
+}
+
 // Three private-use characters the text does not contain; none when the
 // text holds no block breaker (or, in theory, every private-use character).
 QString standInsFor(const QString &text)
 {
-    const bool needed = std::any_of(blockBreakers.begin(), blockBreakers.end(),
-                                    [&text](char16_t breaker) { return text.contains(QChar(breaker)); });
-    if (!needed)
+    if (!holdsBlockBreaker(text))
         return {};
     std::vector<bool> used(lastPrivateUse - firstPrivateUse + 1, false);
     for (QChar ch : text) {
@@ -45,8 +49,10 @@ QString standInsFor(const QString &text)
 }
 
 // The text a document was last given, kept until the document changes in
-// any way (typing, undo, a new format): while it is kept, it is what the
-// document holds, and reading a large text back out of it is spared.
+// any way (typing, undo, a new format), so that reading a large text back
+// out of it is spared. While kept, it is what the document holds: the
+// document tells of a change at the end of its edit block, and the text
+// area's text is only read outside one.
 class GivenText : public QObject
 {
     Q_OBJECT
@@ -57,9 +63,10 @@ public:
         auto *given = document->findChild<GivenText *>(QString(), Qt::FindDirectChildrenOnly);
         if (!given)
             given = new GivenText(document);
-        // A carriage return becomes a block break: the document would not
-        // hold such a text as it was given.
-        given->m_text = text.contains(u'\r') ? std::nullopt : std::optional<QString>(text);
+        // A carriage return, or a block breaker left without a stand-in,
+        // becomes a block break: the document does not hold such a text as given.
+        const bool heldAsGiven = !text.contains(u'\r') && !holdsBlockBreaker(text);
+        given->m_text = heldAsGiven ? std::optional<QString>(text) : std::nullopt;
     }
 
     static std::optional<QString> of(const QTextDocument *document)
@@ -152,7 +159,7 @@ std::optional<QString> shownWithPresentStandIns(const QPlainTextEdit *edit, cons
     return exchanged(text, standIns, true);
 }
 
-// Texts are compared in blocks first: a large text differs in one line at most.
+// Texts are compared in blocks first: a large text usually differs in one line.
 constexpr qsizetype comparedBlock = 1024;
 
 bool sameChars(const QChar *a, const QChar *b, qsizetype count)

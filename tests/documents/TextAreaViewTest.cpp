@@ -86,6 +86,11 @@ TEST(TextArea, GivesBackWhatItHoldsAfterEveryChange)
     QPlainTextEdit edit;
     SetTextAreaText(&edit, u"a\rb"_s);
     EXPECT_EQ(TextAreaText(&edit), u"a\nb"_s) << "a carriage return is a line break there";
+    QString everyPrivateUse;
+    for (char16_t ch = 0xE000; ch <= 0xF8FF; ++ch)
+        everyPrivateUse += QChar(ch);
+    SetTextAreaText(&edit, everyPrivateUse + u"\u2029"_s);
+    EXPECT_EQ(TextAreaText(&edit), everyPrivateUse + u"\n"_s) << "with no stand-in left, U+2029 is a line break there";
 
     SetTextAreaText(&edit, twoSections);
     QTextCursor(edit.document()).insertText(u"x"_s);
