@@ -59,5 +59,3 @@ void BM_LoadGridLayout(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_LoadGridLayout)->Arg(1)->Arg(5)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// Columns take their colours and fonts from the application.

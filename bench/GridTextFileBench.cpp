@@ -93,6 +93,3 @@ BENCHMARK_CAPTURE(BM_LoadFromTextFile, windowless, false)->Unit(benchmark::kMill
 BENCHMARK_CAPTURE(BM_LoadFromTextFile, shown, true)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
-
-// Cells take their font from the application, as they do in the program;
-// shown grids need a widget application.
