@@ -45,15 +45,16 @@ void TCellGrid::connectEditor()
     connect(editor, &TInplaceEdit::applyRequested, this,
             [this] { runCommand(this, [this] { m_editor->applyAndClose(); }); });
     connect(editor, &TInplaceEdit::cancelRequested, this, [this] { runCommand(this, [this] { m_editor->cancel(); }); });
-    connect(editor, &TInplaceEdit::tabRequested, this,
-            [this](bool backwards) { runCommand(this, [this, backwards] { closeEditorThenTab(backwards); }); });
+    connect(editor, &TInplaceEdit::tabRequested, this, [this](bool backwards, bool leaveGrid) {
+        runCommand(this, [this, backwards, leaveGrid] { closeEditorThenTab(backwards, leaveGrid); });
+    });
 }
 
-void TCellGrid::closeEditorThenTab(bool backwards)
+void TCellGrid::closeEditorThenTab(bool backwards, bool leaveGrid)
 {
     if (!m_editor->applyAndClose())
         return;
-    if (Options().Contains(goDisableKeys) || !m_keys->tab(backwards))
+    if (leaveGrid || Options().Contains(goDisableKeys) || !m_keys->tab(backwards))
         leaveControl(!backwards);
 }
 

@@ -72,7 +72,7 @@ private:
     void watchFocus();
     void updateScrollBars();
     void showHint(const QHelpEvent &event);
-    void closeEditorThenTab(bool backwards);
+    void closeEditorThenTab(bool backwards, bool leaveGrid);
     void syncEnabled();
 
     std::unique_ptr<GridEditorController> m_editor;

@@ -14,6 +14,8 @@ bool GridKeyHandler::handle(const QKeyEvent &event)
 {
     if (m_grid.Options().Contains(goDisableKeys))
         return false;
+    if (leavesWithControlTab(event))
+        return true;
     switch (event.key()) {
     case Qt::Key_Left: return move(TGridMove::Left);
     case Qt::Key_Right: return move(TGridMove::Right);
@@ -46,6 +48,17 @@ bool GridKeyHandler::tab(bool backwards)
     if (move.LeaveControl)
         m_grid.leaveControl(true);
     return move.Handled;
+}
+
+// The grid keeps Tab for its cells; Ctrl+Tab and Ctrl+Shift+Tab still
+// move the focus on, as they do out of Qt's text widgets.
+bool GridKeyHandler::leavesWithControlTab(const QKeyEvent &event)
+{
+    const bool tabKey = event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
+    if (!tabKey || !event.modifiers().testFlag(Qt::ControlModifier))
+        return false;
+    m_grid.leaveControl(event.key() == Qt::Key_Tab && !event.modifiers().testFlag(Qt::ShiftModifier));
+    return true;
 }
 
 // Without WantReturns, Enter belongs to the window (its default button).

@@ -7,8 +7,8 @@ class QString;
 class TCellGrid;
 
 // Keys on the grid while no editor is open: selection moves, Tab through
-// the cells, space ticks, a printable character starts editing. Nothing
-// with goDisableKeys.
+// the cells, Ctrl+Tab out of the grid, space ticks, a printable character
+// starts editing. Nothing with goDisableKeys.
 class GridKeyHandler
 {
 public:
@@ -21,6 +21,7 @@ public:
     bool tab(bool backwards);
 
 private:
+    bool leavesWithControlTab(const QKeyEvent &event);
     bool move(TGridMove move);
     bool moveAfterReturn();
     bool toggleSelected();

@@ -67,9 +67,9 @@ bool TInplaceEdit::event(QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-            const bool backwards =
-                key == Qt::Key_Backtab || static_cast<QKeyEvent *>(event)->modifiers().testFlag(Qt::ShiftModifier);
-            emit tabRequested(backwards);
+            const Qt::KeyboardModifiers modifiers = static_cast<QKeyEvent *>(event)->modifiers();
+            const bool backwards = key == Qt::Key_Backtab || modifiers.testFlag(Qt::ShiftModifier);
+            emit tabRequested(backwards, modifiers.testFlag(Qt::ControlModifier));
             return true;
         }
     }

@@ -20,7 +20,7 @@ public:
 signals:
     void applyRequested(); // Enter without Ctrl
     void cancelRequested(); // Esc
-    void tabRequested(bool backwards);
+    void tabRequested(bool backwards, bool leaveGrid); // with Ctrl: out of the grid
 
 protected:
     bool event(QEvent *event) override;

@@ -259,6 +259,44 @@ TEST(CellGridKeysTab, TabAtTheLastCellLeavesTheGrid)
     EXPECT_TRUE(next->hasFocus());
 }
 
+struct LeavingCase
+{
+    const char *name;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    bool editing; // an editor is open on the cell
+    bool forward;
+};
+
+// The grid keeps Tab for its cells, yet the keyboard can always leave it.
+TEST(CellGridKeysTab, ControlTabLeavesTheGridFromAnyCell)
+{
+    const Qt::KeyboardModifiers controlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    const LeavingCase cases[] = {
+        {"Ctrl+Tab", Qt::Key_Tab, Qt::ControlModifier, false, true},
+        {"Ctrl+Shift+Tab", Qt::Key_Backtab, controlShift, false, false},
+        {"Ctrl+Tab in the editor", Qt::Key_Tab, Qt::ControlModifier, true, true},
+        {"Ctrl+Shift+Tab in the editor", Qt::Key_Backtab, controlShift, true, false},
+    };
+    for (const LeavingCase &c : cases) {
+        QWidget window;
+        auto *before = new QLineEdit(&window);
+        ShownGrid shown(4, &window);
+        auto *after = new QLineEdit(&window);
+        before->move(0, 310);
+        after->move(0, 340);
+        after->show();
+        shown.grid.SetWantTabs(true);
+        shown.grid.SetSelectedCell(2, 1);
+        if (c.editing)
+            shown.key(Qt::Key_X, u"X"_qs);
+        shown.key(c.key, {}, c.modifiers);
+        EXPECT_TRUE((c.forward ? after : before)->hasFocus()) << c.name;
+        EXPECT_EQ(shown.grid.SelectedColumn(), 2) << c.name;
+        EXPECT_EQ(shown.grid.Cells(2, 1), c.editing ? u"X"_qs : QString()) << c.name;
+    }
+}
+
 TEST(CellGridKeysReturn, EnterWithoutWantReturnsIsLeftToTheWindow)
 {
     ShownGrid shown;
