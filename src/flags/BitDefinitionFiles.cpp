@@ -17,8 +17,9 @@ QString ReplacedExtension(const QString &path, const QString &extension)
 QString FlagFilesName(const QString &iniBaseName, const QString &section, const QString &key)
 {
     QString name = iniBaseName + section + key;
-    name.replace(u'/', u'_');
-    name.replace(u'\\', u'_');
+    // A dot would also be read as the start of the extension and cut the name.
+    for (const QChar separator : {u'/', u'\\', u'.'})
+        name.replace(separator, u'_');
     return name;
 }
 

@@ -13,7 +13,9 @@ QString ReplacedExtension(const QString &path, const QString &extension);
 // The pair's name for a flag word: the INI file's base name, the section
 // and the key joined without separators ("MyappAccessFlags"). A "/" or "\"
 // inside a part becomes "_", so a section such as "Paths/Local" names a
-// pair beside the INI file rather than one in another folder.
+// pair beside the INI file rather than one in another folder; so does a
+// ".", which the extension rule would take for the extension's start:
+// "Net.Access" names MyappNet_accessFlags.bfx, not MyappNet.bfx.
 QString FlagFilesName(const QString &iniBaseName, const QString &section, const QString &key);
 
 QString TableFileName(const QString &flagFileBase);

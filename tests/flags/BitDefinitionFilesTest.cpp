@@ -50,7 +50,7 @@ TEST(ReplacedExtension, ReplacesFromTheLastDotOfTheFileNameOrAppends)
     for (const auto &[path, replaced] : cases)
         EXPECT_EQ(TableFileName(QString::fromUtf16(path)), QString::fromUtf16(replaced));
     EXPECT_EQ(FlagFilesName(u"Myapp"_s, u"Access"_s, u"Flags"_s), u"MyappAccessFlags"_s);
-    EXPECT_EQ(FlagFilesName(u"Myapp"_s, u"../Paths\\Local"_s, u"A/b"_s), u"Myapp.._Paths_LocalA_b"_s);
+    EXPECT_EQ(FlagFilesName(u"Myapp"_s, u"../Paths\\Local"_s, u"A/b"_s), u"Myapp___Paths_LocalA_b"_s);
 }
 
 TEST_F(BitFrameTest, SaveWritesTheTableAndSettingsFilesNamedAfterTheFlagWord)
