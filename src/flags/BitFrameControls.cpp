@@ -229,6 +229,8 @@ void TBitFrame::createGridPrint()
 
 void TBitFrame::Print1Click()
 {
+    // A name still being typed is printed: the popup menu leaves the editor open.
+    GridBits->ApplyEditing();
     QPrinter &printer = applicationPrinter();
     if (!desktop().printDialog(this, printer))
         return;

@@ -31,6 +31,9 @@ struct TCellPaintState
     bool Hot = false;
     bool Pressed = false;
     bool Printing = false; // fonts keep the point size they have on the screen
+    // Device pixels per screen pixel: glyphs grow with the printer's
+    // resolution as the text does.
+    qreal GlyphScale = 1;
     // Style and widget for QStyle drawing; the widget may be null (printer).
     const QWidget *Widget = nullptr;
     QStyle *Style = nullptr; // null: the application style

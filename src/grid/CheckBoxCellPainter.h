@@ -2,9 +2,9 @@
 
 #include "grid/GridCellPainter.h"
 
-// A tick: the platform's check box glyph (13 x 13 pixels), placed by the
-// column's alignments; hot while the mouse is over it, pressed while the
-// button holds it.
+// A tick: the platform's check box glyph (13 x 13 pixels on the screen,
+// GlyphScale times that on paper), placed by the column's alignments; hot
+// while the mouse is over it, pressed while the button holds it.
 class TCheckBoxCellPainter : public TGridCellPainter
 {
 public:

@@ -17,19 +17,20 @@ QStyle *styleOf(const TPartPaintState &state)
 }
 
 // What a right-aligned caption leaves free at its right for the arrow.
-int arrowRoom(const TCustomGridColumn &column)
+int arrowRoom(const TCustomGridColumn &column, qreal scale)
 {
     const bool rightAligned = column.Header().Alignment() == taRightJustify;
-    return rightAligned && column.Sorted() ? ColumnPartPainter::ArrowRoom : 0;
+    return rightAligned && column.Sorted() ? qRound(ColumnPartPainter::ArrowRoom * scale) : 0;
 }
 
 // Left edge of a caption of the given width in a header cell.
-int captionLeft(const QRect &rect, const TCustomGridColumn &column, int captionWidth)
+int captionLeft(const QRect &rect, const TCustomGridColumn &column, int captionWidth, qreal scale)
 {
     using namespace ColumnPartPainter;
     switch (column.Header().Alignment()) {
     case taLeftJustify: break;
-    case taRightJustify: return rect.left() + rect.width() - CaptionInset - captionWidth - arrowRoom(column);
+    case taRightJustify:
+        return rect.left() + rect.width() - CaptionInset - captionWidth - arrowRoom(column, scale);
     case taCenter: return rect.left() + (rect.width() - captionWidth) / 2;
     }
     return rect.left() + CaptionInset;
@@ -52,44 +53,52 @@ void paintSection(QPainter *painter, const QRect &rect, const TPartPaintState &s
 
 void paintArrow(QPainter *painter, const QRect &arrow, const TCustomGridColumn &column, const TPartPaintState &state)
 {
+    using ColumnPartPainter::ArrowSize;
     QStyleOptionHeader option;
     if (state.Widget)
         option.initFrom(state.Widget);
-    option.rect = arrow;
     option.state |= QStyle::State_Horizontal;
     // Qt's header arrows are named after what they point at, not the order.
     option.sortIndicator =
         column.SortKind() == skAscending ? QStyleOptionHeader::SortDown : QStyleOptionHeader::SortUp;
+    // The screen-sized arrow, enlarged as a whole where the place is larger
+    // (on paper).
+    option.rect = QRect(0, 0, ArrowSize, ArrowSize);
+    painter->save();
+    painter->translate(arrow.topLeft());
+    painter->scale(qreal(arrow.width()) / ArrowSize, qreal(arrow.height()) / ArrowSize);
     styleOf(state)->drawPrimitive(QStyle::PE_IndicatorHeaderArrow, &option, painter, state.Widget);
+    painter->restore();
 }
 
 } // namespace
 
 namespace ColumnPartPainter {
 
-QRect headerArrowRect(const QRect &rect, const TCustomGridColumn &column, int captionWidth)
+QRect headerArrowRect(const QRect &rect, const TCustomGridColumn &column, int captionWidth, qreal scale)
 {
     if (!column.Sorted())
         return {};
-    const int left = captionLeft(rect, column, captionWidth) + captionWidth + ArrowGap;
-    const int top = rect.top() + rect.height() / 2 - 4;
-    const bool fits = left + ArrowSize < rect.left() + rect.width();
+    const int size = qRound(ArrowSize * scale);
+    const int left = captionLeft(rect, column, captionWidth, scale) + captionWidth + qRound(ArrowGap * scale);
+    const int top = rect.top() + rect.height() / 2 - qRound(4 * scale);
+    const bool fits = left + size < rect.left() + rect.width();
     if (!fits && column.Header().HideArrow())
         return {};
-    return QRect(left, top, ArrowSize, ArrowSize);
+    return QRect(left, top, size, size);
 }
 
 THeaderCaptionPlace headerCaptionPlace(const QRect &rect, const TCustomGridColumn &column, const QFontMetrics &metrics,
-                                       bool elide)
+                                       bool elide, qreal scale)
 {
     THeaderCaptionPlace place;
     place.Caption = column.Header().Caption();
     if (elide)
-        place.Caption =
-            metrics.elidedText(place.Caption, Qt::ElideRight, rect.width() - CaptionInset - arrowRoom(column));
+        place.Caption = metrics.elidedText(place.Caption, Qt::ElideRight,
+                                           rect.width() - CaptionInset - arrowRoom(column, scale));
     const int captionWidth = metrics.horizontalAdvance(place.Caption);
-    place.Text = QRect(captionLeft(rect, column, captionWidth), rect.top(), captionWidth, rect.height());
-    place.Arrow = headerArrowRect(rect, column, captionWidth);
+    place.Text = QRect(captionLeft(rect, column, captionWidth, scale), rect.top(), captionWidth, rect.height());
+    place.Arrow = headerArrowRect(rect, column, captionWidth, scale);
     return place;
 }
 

@@ -46,8 +46,10 @@ void paintHeader(QPainter *painter, const QRect &rect, const TCustomGridColumn &
 
 // The caption and arrow of a header cell in the given font metrics; with
 // elide a caption too long for the cell is cut with a trailing ellipsis.
+// The arrow, its gap and its room grow by scale (device pixels per screen
+// pixel), as the printed text does.
 THeaderCaptionPlace headerCaptionPlace(const QRect &rect, const TCustomGridColumn &column, const QFontMetrics &metrics,
-                                       bool elide);
+                                       bool elide, qreal scale = 1);
 
 // Only the caption and the arrow, without the section: the printed header.
 void paintHeaderCaption(QPainter *painter, const THeaderCaptionPlace &place, const TCustomGridColumn &column,
@@ -61,6 +63,6 @@ void paintFooter(QPainter *painter, const QRect &rect, const TCustomGridColumn &
 
 // Where a header's sort arrow goes for a caption of the given width;
 // empty when the arrow is not drawn.
-QRect headerArrowRect(const QRect &rect, const TCustomGridColumn &column, int captionWidth);
+QRect headerArrowRect(const QRect &rect, const TCustomGridColumn &column, int captionWidth, qreal scale = 1);
 
 } // namespace ColumnPartPainter

@@ -6,8 +6,19 @@
 #include "grid/TextCellPainter.h"
 
 #include <QGuiApplication>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QScreen>
+
+namespace {
+
+qreal screenDpi()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : 96;
+}
+
+} // namespace
 
 TGridCellPainter::~TGridCellPainter() = default;
 
@@ -35,11 +46,14 @@ QFont TGridCellPainter::paperFont(const QFont &screenFont)
 {
     if (screenFont.pixelSize() <= 0)
         return screenFont; // sized in points already
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const qreal screenDpi = screen ? screen->logicalDotsPerInchY() : 96;
     QFont font = screenFont;
-    font.setPointSizeF(screenFont.pixelSize() * 72 / screenDpi);
+    font.setPointSizeF(screenFont.pixelSize() * 72 / screenDpi());
     return font;
+}
+
+qreal TGridCellPainter::paperScale(const QPaintDevice &device)
+{
+    return device.logicalDpiY() / screenDpi();
 }
 
 void TGridCellPainter::fillBackground(QPainter *painter, const QRect &rect, const TCellPaintState &state)

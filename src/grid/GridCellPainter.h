@@ -4,6 +4,7 @@
 
 #include <QFont>
 
+class QPaintDevice;
 class QPainter;
 class QRect;
 class TCell;
@@ -29,6 +30,9 @@ public:
     // A font sized in screen pixels at the point size it has on the screen,
     // so the printer's far smaller pixels draw it as large as the screen.
     static QFont paperFont(const QFont &screenFont);
+    // The factor by which paperFont enlarges text on the device: its
+    // resolution over the screen's. Glyphs drawn beside the text take it too.
+    static qreal paperScale(const QPaintDevice &device);
 
 protected:
     static void fillBackground(QPainter *painter, const QRect &rect, const TCellPaintState &state);

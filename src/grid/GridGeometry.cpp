@@ -146,19 +146,20 @@ int GridGeometry::dropPositionAt(int x) const
     return column->Position();
 }
 
-QRect GridGeometry::checkBoxRect(const QRect &cell, TAlignment alignment, TVerticalAlignment verticalAlignment)
+QRect GridGeometry::checkBoxRect(const QRect &cell, TAlignment alignment, TVerticalAlignment verticalAlignment,
+                                 int glyphSize)
 {
-    int x = cell.left() + (cell.width() - GlyphSize) / 2;
+    int x = cell.left() + (cell.width() - glyphSize) / 2;
     if (alignment == taLeftJustify)
         x = cell.left() + GlyphInset;
     else if (alignment == taRightJustify)
-        x = cell.left() + cell.width() - GlyphInset - GlyphSize;
-    int y = cell.top() + (cell.height() - GlyphSize) / 2;
+        x = cell.left() + cell.width() - GlyphInset - glyphSize;
+    int y = cell.top() + (cell.height() - glyphSize) / 2;
     if (verticalAlignment == taAlignTop)
         y = cell.top() + GlyphInset;
     else if (verticalAlignment == taAlignBottom)
-        y = cell.top() + cell.height() - GlyphInset - GlyphSize;
-    return QRect(x, y, GlyphSize, GlyphSize);
+        y = cell.top() + cell.height() - GlyphInset - glyphSize;
+    return QRect(x, y, glyphSize, glyphSize);
 }
 
 QRect GridGeometry::checkBoxRect(int ACol, int ARow) const

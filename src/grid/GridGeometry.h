@@ -59,8 +59,10 @@ public:
     // The display slot a header dragged to x would land in.
     int dropPositionAt(int x) const;
 
-    // The glyph square inside a cell, placed by the column's alignments.
-    static QRect checkBoxRect(const QRect &cell, TAlignment alignment, TVerticalAlignment verticalAlignment);
+    // The glyph square inside a cell, placed by the column's alignments;
+    // the printer draws it larger than GlyphSize.
+    static QRect checkBoxRect(const QRect &cell, TAlignment alignment, TVerticalAlignment verticalAlignment,
+                              int glyphSize = GlyphSize);
     QRect checkBoxRect(int ACol, int ARow) const;
 
     // Scroll values that bring a cell fully into view (rows by index,

@@ -9,7 +9,7 @@
 
 namespace {
 
-void drawPage(QPainter *painter, const TCustomCellGrid &grid, const TGridPrintPage &page)
+void drawPage(QPainter *painter, const TCustomCellGrid &grid, const TGridPrintPage &page, qreal glyphScale)
 {
     TPartPaintState captionState;
     captionState.Font = TGridCellPainter::paperFont(grid.GridFont());
@@ -21,6 +21,7 @@ void drawPage(QPainter *painter, const TCustomCellGrid &grid, const TGridPrintPa
     TCellPaintState cellState;
     cellState.Background = Qt::transparent;
     cellState.Printing = true;
+    cellState.GlyphScale = glyphScale;
     for (const TPrintedCell &printed : page.Cells) {
         const TCustomGridColumn &column = *grid.Columns[printed.ACol];
         const TCell &cell = grid.Cell(printed.ACol, printed.ARow);
@@ -63,12 +64,15 @@ bool TCustomGridPrint::Print(QPrinter &Printer)
     }
     // Captions are measured in the font the page draws them in.
     const QFontMetrics captionMetrics(TGridCellPainter::paperFont(m_associate->GridFont()), &Printer);
-    const TGridPrintLayout layout = GridPrintLayout::compute(*m_associate, m_settings, captionMetrics);
+    // Check boxes and sort arrows grow with the printer's resolution as the
+    // text does; at their screen size they would be specks on paper.
+    const qreal glyphScale = TGridCellPainter::paperScale(Printer);
+    const TGridPrintLayout layout = GridPrintLayout::compute(*m_associate, m_settings, captionMetrics, glyphScale);
     TPrintJob job(Printer);
     for (size_t page = 0; page < layout.Pages.size(); ++page) {
         if (page > 0)
             job.newPage();
-        drawPage(&job.painter(), *m_associate, layout.Pages[page]);
+        drawPage(&job.painter(), *m_associate, layout.Pages[page], glyphScale);
     }
     job.end();
     return layout.AllRowsFit;

@@ -52,10 +52,12 @@ std::vector<PrintedColumn> printedColumns(const TCustomCellGrid &grid, const TGr
 class LayoutBuilder
 {
 public:
-    LayoutBuilder(const TCustomCellGrid &grid, const TGridPrintSettings &settings, const QFontMetrics &metrics)
+    LayoutBuilder(const TCustomCellGrid &grid, const TGridPrintSettings &settings, const QFontMetrics &metrics,
+                  qreal glyphScale)
         : m_grid(grid)
         , m_settings(settings)
         , m_metrics(metrics)
+        , m_glyphScale(glyphScale)
         , m_columns(printedColumns(grid, settings))
         , m_bottom(settings.PageHeight - settings.InnerMargins.Bottom)
     {
@@ -109,7 +111,8 @@ private:
         for (const PrintedColumn &column : m_columns) {
             const QRect rect(column.Left, m_y, column.Width, m_settings.HeaderSize);
             page().Header.push_back({column.Column->Index(), rect,
-                                     ColumnPartPainter::headerCaptionPlace(rect, *column.Column, m_metrics, true)});
+                                     ColumnPartPainter::headerCaptionPlace(rect, *column.Column, m_metrics, true,
+                                                                           m_glyphScale)});
         }
         m_y += m_settings.HeaderSize;
     }
@@ -137,6 +140,7 @@ private:
     const TCustomCellGrid &m_grid;
     const TGridPrintSettings &m_settings;
     const QFontMetrics &m_metrics;
+    const qreal m_glyphScale;
     const std::vector<PrintedColumn> m_columns;
     const int m_bottom; // lowest y a row or rule may reach
     TGridPrintLayout m_layout;
@@ -150,9 +154,9 @@ private:
 namespace GridPrintLayout {
 
 TGridPrintLayout compute(const TCustomCellGrid &grid, const TGridPrintSettings &settings,
-                         const QFontMetrics &captionMetrics)
+                         const QFontMetrics &captionMetrics, qreal glyphScale)
 {
-    return LayoutBuilder(grid, settings, captionMetrics).build();
+    return LayoutBuilder(grid, settings, captionMetrics, glyphScale).build();
 }
 
 } // namespace GridPrintLayout

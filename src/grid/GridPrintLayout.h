@@ -69,8 +69,9 @@ namespace GridPrintLayout {
 // Every page of the grid's printout: on each page the header band (unless
 // the page goes on after a rule that no longer fitted), then the rows
 // that fit, each followed by its rule. Captions are measured with the
-// given metrics. Never yields an empty page after the last row.
+// given metrics, sort arrows grown by glyphScale as the printed text is.
+// Never yields an empty page after the last row.
 TGridPrintLayout compute(const TCustomCellGrid &grid, const TGridPrintSettings &settings,
-                         const QFontMetrics &captionMetrics);
+                         const QFontMetrics &captionMetrics, qreal glyphScale = 1);
 
 } // namespace GridPrintLayout

@@ -172,6 +172,16 @@ TEST(HeaderArrow, SitsAfterTheCaptionOfASortedColumn)
     EXPECT_EQ(ColumnPartPainter::headerArrowRect(cell, *g.text, 30).left(), 300 - 2 - 31 + 21);
 }
 
+// On a 600 dpi page (6.25 device pixels per screen pixel) the arrow, its
+// gap and its distance from the middle grow as the printed caption does.
+TEST(HeaderArrow, GrowsWithThePrintersResolution)
+{
+    PaintGrid g;
+    g.text->SetSorted(true);
+    const QRect cell(100, 0, 1000, 129);
+    EXPECT_EQ(ColumnPartPainter::headerArrowRect(cell, *g.text, 200, 6.25), QRect(102 + 200 + 131, 64 - 25, 50, 50));
+}
+
 TEST(HeaderArrow, HiddenWhenItDoesNotFitUnlessHideArrowIsOff)
 {
     PaintGrid g;

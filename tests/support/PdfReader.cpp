@@ -1,18 +1,24 @@
 #include "support/PdfReader.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <stdexcept>
 
 namespace {
 
-QString run(const QString &program, const QStringList &arguments)
+QByteArray output(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished() || process.exitCode() != 0)
         throw std::runtime_error("poppler-utils failed on the printed file");
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return process.readAllStandardOutput();
+}
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    return QString::fromUtf8(output(program, arguments));
 }
 
 } // namespace
@@ -39,4 +45,14 @@ QSizeF pdfPageSize(const QString &path)
 QString pdfText(const QString &path)
 {
     return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+}
+
+QImage pdfPageImage(const QString &path, int dpi, const QRect &part)
+{
+    const QStringList arguments{QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-singlefile"),
+                                QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi),
+                                QStringLiteral("-x"), QString::number(part.x()), QStringLiteral("-y"),
+                                QString::number(part.y()), QStringLiteral("-W"), QString::number(part.width()),
+                                QStringLiteral("-H"), QString::number(part.height()), path};
+    return QImage::fromData(output(QStringLiteral("pdftoppm"), arguments), "PGM");
 }
