@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libinih-dev # only the benchmarks use it, as a reference INI parser
     poppler-utils desktop-file-utils dpkg-dev file
+    xvfb xauth x11-utils # a test reads a bit editor's X window properties on a virtual X server
     fonts-dejavu-core fonts-liberation
     "$@"
 )

@@ -3,6 +3,7 @@
 #include "documents/FlagLine.h"
 #include "documents/IniModel.h"
 #include "documents/ReEnabledEvent.h"
+#include "documents/WindowCascade.h"
 #include "flags/BitDefinitionFiles.h"
 #include "flags/BitFrames.h"
 #include "grid/CellGrid.h"
@@ -13,11 +14,25 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QMenu>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
+
+// The designed place of the first editor, screen pixels.
+constexpr QPoint DesignedPlace(827, 144);
+
+// An owned window: on X11 only a dialog-type window carries the
+// WM_TRANSIENT_FOR that keeps it above the main window, and as a transient
+// it has no task bar entry of its own. Minimizing is left out, since an
+// owned window has no entry to come back from.
+constexpr Qt::WindowFlags OwnedWindowFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                           | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
 
 // The window's place moved, as far as it fits, onto the screen it is on.
 QPoint onScreen(const QRect &wanted)
@@ -35,7 +50,7 @@ QPoint onScreen(const QRect &wanted)
 } // namespace
 
 TMDIChildBit::TMDIChildBit(QWidget *documentWindow)
-    : QWidget(documentWindow, Qt::Window)
+    : QWidget(documentWindow, OwnedWindowFlags)
     , TBitFrame1(new TBitFrame(this))
     , SaveInit1(new QAction(QStringLiteral("Save &Init"), this))
     , DocumentWindow(documentWindow)
@@ -44,12 +59,14 @@ TMDIChildBit::TMDIChildBit(QWidget *documentWindow)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Untergeordnetes Bit MDI"));
     resize(565, 719);
-    move(onScreen(QRect(QPoint(827, 144), size())));
 
     TBitFrame1->setObjectName(QStringLiteral("TBitFrame1"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(TBitFrame1);
+    layout->activate(); // the frame's margins as laid out
+    resize(std::max(width(), tableFittingWidth()), height());
+    move(initialPlace());
 
     SaveInit1->setObjectName(QStringLiteral("SaveInit1"));
     QMenu *popup = TBitFrame1->PopupBits;
@@ -61,6 +78,37 @@ TMDIChildBit::TMDIChildBit(QWidget *documentWindow)
 }
 
 TMDIChildBit::~TMDIChildBit() = default;
+
+// Every column of the table beside its vertical scroll bar, inside the
+// grid's frame and the margins the window keeps around the grid; the
+// stored column widths stay as they are.
+int TMDIChildBit::tableFittingWidth() const
+{
+    const TCellGrid *grid = TBitFrame1->GridBits;
+    const int margins = width() - grid->width();
+    return margins + 2 * grid->frameWidth() + grid->Columns.TotalWidth() + grid->verticalScrollBar()->sizeHint().width();
+}
+
+// The first editor of a document opens at its designed place; a later one
+// a title bar's height right of and below the editor opened before it.
+QPoint TMDIChildBit::initialPlace() const
+{
+    QList<QPoint> taken;
+    const TMDIChildBit *previous = nullptr;
+    if (parentWidget()) {
+        for (const TMDIChildBit *editor : parentWidget()->findChildren<TMDIChildBit *>(Qt::FindDirectChildrenOnly)) {
+            if (editor != this && editor->isVisible()) {
+                taken << editor->pos();
+                previous = editor;
+            }
+        }
+    }
+    if (!previous || !previous->screen())
+        return onScreen(QRect(DesignedPlace, size()));
+    const int frameTop = previous->geometry().top() - previous->frameGeometry().top();
+    const int titleBar = std::max(frameTop, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    return CascadedPlace(previous->pos(), size(), previous->screen()->availableGeometry(), titleBar, taken);
+}
 
 void TMDIChildBit::OpenFlagWord(const QString &documentTitle, const TFlagWordLocation &flagWord)
 {

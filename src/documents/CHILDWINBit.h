@@ -18,7 +18,9 @@ class TMDIChildBit : public QWidget
     Q_OBJECT
 
 public:
-    // Visible from its creation, in front of `documentWindow`, which owns it.
+    // Visible from its creation, in front of `documentWindow`, which owns it,
+    // wide enough for the whole bit table, and cascaded over the document's
+    // other bit editors.
     explicit TMDIChildBit(QWidget *documentWindow);
     ~TMDIChildBit() override;
 
@@ -41,6 +43,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    int tableFittingWidth() const;
+    QPoint initialPlace() const;
     void SaveInit1Click();
     void FormCloseQuery();
     // The reload notification, with the flag word as its parameter.

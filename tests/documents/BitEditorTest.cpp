@@ -1,4 +1,4 @@
-#include "DocumentWindowFixture.h"
+#include "BitEditorFixture.h"
 
 #include "documents/CHILDWINBit.h"
 #include "flags/BitFrames.h"
@@ -21,40 +21,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray accessFile = "[ACCESS]\r\nFLAGS=$0000A001,bf;Read and write\r\n";
-
-class BitEditor : public DocumentWindow
-{
-protected:
-    BitEditor() { QDir::setCurrent(path(QString())); }
-
-    TMDIChild *openIni(const QByteArray &bytes, const QString &name = u"myapp_v2.ini"_s)
-    {
-        folder.write(name, bytes);
-        return host.open(path(name));
-    }
-
-    QList<TMDIChildBit *> editors() const { return host.document()->findChildren<TMDIChildBit *>(); }
-
-    // Double-clicks the line; the bit editor it opened, or nullptr.
-    TMDIChildBit *doubleClickLine(int line, Qt::MouseButton button = Qt::LeftButton)
-    {
-        const QList<TMDIChildBit *> before = editors();
-        QPlainTextEdit *memo = host.document()->MemoIni;
-        const QRect caret = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(line)));
-        QTest::mouseDClick(memo->viewport(), button, {}, caret.center() + QPoint(4, 0));
-        for (TMDIChildBit *editor : editors())
-            if (!before.contains(editor))
-                return editor;
-        return nullptr;
-    }
-
-    static void choose(TMDIChildBit *editor, const QString &item)
-    {
-        editor->findChild<QAction *>(item)->trigger();
-    }
-};
-
 QStringList captions(const QMenu *menu)
 {
     QStringList texts;
@@ -71,7 +37,7 @@ TEST_F(BitEditor, AFlagWordGoesFromTheIniTextIntoTheBitTableAndBack)
     TBitFrame *frame = editor->TBitFrame1;
     EXPECT_EQ(editor->windowTitle(), u"Myapp Access Flags"_s);
     EXPECT_TRUE(editor->isVisible() && editor->isWindow());
-    EXPECT_EQ(editor->size(), QSize(565, 719));
+    EXPECT_EQ(editor->height(), 719);
     EXPECT_EQ(editor->focusWidget(), frame->GridBits);
     EXPECT_EQ(frame->GB_BitFrame->title(), path(u"MyappAccessFlags.bfx"_s));
     EXPECT_EQ(frame->FlagPrefix() + u'|' + frame->FlagNote(), u"bf|Read and write"_s);
@@ -128,6 +94,22 @@ TEST_F(BitEditor, TheLineNamesTheWindowAndTheBitDefinitionFiles)
     EXPECT_EQ(doubleClickLine(1, Qt::RightButton), nullptr);
     type(u"[Access]\nFlags=$A001"_s);
     EXPECT_EQ(doubleClickLine(1), nullptr);
+}
+
+// The pair's name holds no dot, which the extension rule would cut it at.
+TEST_F(BitEditor, ASectionWithADotReopensThePairItSaved)
+{
+    openIni("[Net.Access]\r\nFlags=$0000A001,bf;x\r\n");
+    TMDIChildBit *editor = doubleClickLine(1);
+    ASSERT_NE(editor, nullptr);
+    editor->TBitFrame1->GridBits->SetCells(2, 31, u"bfRead"_s);
+    choose(editor, u"MI_BF_Save"_s);
+    EXPECT_TRUE(QFileInfo(path(u"MyappNet_accessFlags.bfx"_s)).isFile());
+    editor->close();
+
+    TMDIChildBit *reopened = doubleClickLine(1);
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->TBitFrame1->GridBits->Cells(2, 31), u"bfRead"_s);
 }
 
 // A character the text area could take for a line break stays in the
