@@ -1,9 +1,12 @@
 #include "platform/CommandGuard.h"
 #include "platform/Errors.h"
+#include "platform/QtDesktop.h"
 #include "platform/ScriptedDesktop.h"
 
 #include "support/QStringPrinting.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <gtest/gtest.h>
 #include <new>
 #include <stdexcept>
@@ -53,6 +56,76 @@ TEST(CommandGuard, ASucceedingCommandShowsNothing)
     runCommand(nullptr, [&] { ++runs; });
     EXPECT_EQ(runs, 1);
     EXPECT_TRUE(desktop.calls().empty());
+}
+
+// The override cursor the user sees now; the normal one when there is none.
+Qt::CursorShape shownCursor()
+{
+    const QCursor *cursor = QGuiApplication::overrideCursor();
+    return cursor ? cursor->shape() : Qt::ArrowCursor;
+}
+
+// Records the cursor each message box appears with.
+class CursorRecordingDesktop : public ScriptedDesktop
+{
+public:
+    QList<Qt::CursorShape> shown;
+
+protected:
+    MessageButton showMessage(QWidget *parent, const MessageRequest &request) override
+    {
+        shown.append(shownCursor());
+        return ScriptedDesktop::showMessage(parent, request);
+    }
+};
+
+TEST(CommandGuard, ShowsTheWaitCursorUntilTheCommandReturnsHoweverItEnds)
+{
+    const struct
+    {
+        const char *name;
+        std::function<void()> then;
+        QList<Qt::CursorShape> atReport; // the cursor the desktop is asked to show a report with
+    } cases[] = {
+        {"succeeds", [] {}, {}},
+        {"fails", [] { throw ConversionError::invalidInteger(QStringLiteral("$X")); }, {Qt::ArrowCursor}},
+        // The outer command still runs; the real desktop lifts its cursor for the box.
+        {"fails inside a nested command", [] { runCommand(nullptr, [] { throw std::bad_alloc(); }); }, {Qt::WaitCursor}},
+    };
+    for (const auto &test : cases) {
+        CursorRecordingDesktop desktop;
+        Qt::CursorShape during = Qt::ArrowCursor;
+        runCommand(nullptr, [&] {
+            during = shownCursor();
+            test.then();
+        });
+        EXPECT_EQ(during, Qt::WaitCursor) << test.name;
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << test.name;
+        EXPECT_EQ(desktop.shown, test.atReport) << test.name;
+    }
+}
+
+// A box shown by a busy command gets the normal cursor, and the command
+// its wait cursor back afterwards.
+TEST(QtDesktop, ShowsItsBoxesWithTheNormalCursor)
+{
+    QtDesktop qt;
+    Qt::CursorShape whileShown = Qt::WaitCursor;
+    Qt::CursorShape afterwards = Qt::ArrowCursor;
+    runCommand(nullptr, [&] {
+        QMetaObject::invokeMethod(
+            qApp,
+            [&] {
+                whileShown = shownCursor();
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                    box->done(0);
+            },
+            Qt::QueuedConnection);
+        qt.message(nullptr, {MessageKind::Information, QStringLiteral("busy"), {MessageButton::Ok}, {}});
+        afterwards = shownCursor();
+    });
+    EXPECT_EQ(whileShown, Qt::ArrowCursor);
+    EXPECT_EQ(afterwards, Qt::WaitCursor);
 }
 
 TEST(Errors, CarryTheGermanMessages)
