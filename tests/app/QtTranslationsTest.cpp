@@ -25,8 +25,7 @@ QStringList programTexts()
     QStringList texts;
     for (const QAction *action : form.findChildren<QAction *>()) {
         if (!action->objectName().isEmpty())
-            texts << action->text().section(u'\t', 0, 0) << action->toolTip().section(u'\t', 0, 0)
-                  << action->shortcut().toString();
+            texts << action->text().section(u'\t', 0, 0) << action->toolTip().section(u'\t', 0, 0);
     }
     for (const QLabel *label : box.findChildren<QLabel *>())
         texts << label->text();
