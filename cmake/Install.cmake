@@ -1,12 +1,12 @@
-# cmake --install: the program and its instruction page together in
+# cmake --install: the program, its instruction page and its maker's page together in
 # lib/tarvex (the program directory is the real folder of the running
-# program, so both are found there), a bin/tarvex link to it, the desktop
+# program, so they are found there), a bin/tarvex link to it, the desktop
 # entry and the icon theme's SVG and PNG icons.
 set(TARVEX_PROGRAM_DIR lib/tarvex)
 set(TARVEX_ICON_SIZES 16 22 24 32 48 64 128 256)
 
 install(TARGETS tarvex RUNTIME DESTINATION ${TARVEX_PROGRAM_DIR})
-install(FILES ${PROJECT_SOURCE_DIR}/resources/tarvexInit.htm DESTINATION ${TARVEX_PROGRAM_DIR})
+install(FILES ${PROJECT_SOURCE_DIR}/resources/tarvexInit.htm ${TARVEX_MAKER_PAGE} DESTINATION ${TARVEX_PROGRAM_DIR})
 
 # A relative link, so it holds inside a DESTDIR and a package alike.
 set(programLink ${PROJECT_BINARY_DIR}/install/bin/tarvex)

@@ -32,7 +32,7 @@ version=$(sed -n 's/^project(Tarvex VERSION \([0-9.]*\).*/\1/p' "$here/../CMakeL
 [[ "$(field Version)" == "$version" ]] || fail "Version: $(field Version), the project's is $version"
 [[ -n "$(field Maintainer)" ]] || fail "no Maintainer"
 [[ "$(field Description)" == "editor for the 32-bit flag words of INI files"* ]] || fail "Description: $(field Description)"
-for library in libqt6widgets6 libqt6svg6 libc6; do
+for library in libqt6widgets6 libqt6svg6 libc6 qt6-translations-l10n; do
     [[ "$(field Depends)" == *"$library"* ]] || fail "Depends lacks $library: $(field Depends)"
 done
 ((failed == 0)) || exit 1

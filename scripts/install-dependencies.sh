@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    qt6-translations-l10n # Qt's own dialogs in the user's language
     libgtest-dev libgmock-dev libbenchmark-dev
     libinih-dev # only the benchmarks use it, as a reference INI parser
     poppler-utils desktop-file-utils dpkg-dev file

@@ -55,6 +55,11 @@ const QString &TempDirectory()
     return environment().TempDirectory;
 }
 
+QString FileBesideProgram(const QString &programFilePath, const QString &fileName)
+{
+    return QFileInfo(programFilePath).absoluteDir().filePath(fileName);
+}
+
 QString RunningProgramFilePath()
 {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();

@@ -20,6 +20,10 @@ void InitializeEnvironment();
 const QString &ProgramDirectory();
 const QString &TempDirectory();
 
+// The file called `fileName` in the folder of the program file at
+// `programFilePath`, whatever the current directory is now.
+QString FileBesideProgram(const QString &programFilePath, const QString &fileName);
+
 // The real path of the running program file, symbolic links resolved;
 // needs no application object.
 QString RunningProgramFilePath();

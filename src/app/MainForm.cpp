@@ -2,14 +2,18 @@
 
 #include "app/ActionStates.h"
 #include "app/aboutBox.h"
+#include "app/Environment.h"
+#include "app/LeaveQuestion.h"
 #include "app/MenuItems.h"
 #include "app/MenuMerger.h"
 #include "app/WindowArrangement.h"
 #include "documents/CHILDWINIni.h"
+#include "platform/BusyCursor.h"
 #include "platform/CommandGuard.h"
 #include "platform/Desktop.h"
 #include "util/PathHelpers.h"
 
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMdiArea>
@@ -69,6 +73,11 @@ TMainForm::~TMainForm()
     // down; by then nobody may listen any more.
     delete m_actionStates;
     MdiArea->disconnect(this);
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    event->setAccepted(MayLeaveProgram(this, MdiArea));
 }
 
 void TMainForm::FormCreate(const QString &programFilePath)
@@ -231,7 +240,7 @@ void TMainForm::FileClose1Execute()
 
 void TMainForm::FileExit1Execute()
 {
-    // The document window is not asked: nothing is written at exit.
+    // Only a document with changes is asked about them (closeEvent).
     close();
 }
 
@@ -256,13 +265,14 @@ void TMainForm::EditPaste1Execute()
 void TMainForm::HelpAbout1Execute()
 {
     m_currentAboutBox = new TAboutBox(m_programFilePath, this);
+    const TNormalCursor normal; // the box stays open for as long as the user likes
     m_currentAboutBox->exec();
 }
 
 void TMainForm::Instruction1Click()
 {
-    // Looked up in the current directory, which start-up made the program directory.
-    if (!desktop().shellOpen(this, QStringLiteral("tarvexInit.htm")))
+    // Beside the program: file dialogs move the current directory.
+    if (!desktop().shellOpen(this, FileBesideProgram(m_programFilePath, QStringLiteral("tarvexInit.htm"))))
         desktop().message(this, {MessageKind::Plain, QStringLiteral("Internetseite konnte nicht geöffnet werden!"),
                                  {MessageButton::Ok}, {}});
 }

@@ -36,6 +36,9 @@ public:
     QMdiArea *const MdiArea;
     const TMainActions Actions;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void FormCreate(const QString &programFilePath);
     void createMenus();

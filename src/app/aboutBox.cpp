@@ -1,5 +1,7 @@
 #include "app/aboutBox.h"
 
+#include "app/AboutExport.h"
+#include "app/Environment.h"
 #include "app/ProgramPicture.h"
 #include "app/u_versioninfo.h"
 #include "grid/CellGrid.h"
@@ -8,6 +10,7 @@
 #include "platform/DayCount.h"
 #include "platform/Desktop.h"
 #include "platform/Errors.h"
+#include "platform/ShortDate.h"
 #include "util/MachineInfo.h"
 #include "util/PathHelpers.h"
 #include "util/StringHelpers.h"
@@ -25,8 +28,9 @@
 
 namespace {
 
-const QString makerName = QStringLiteral("Tarvex Project");
-const QString makerWebAddress = QStringLiteral("https://tarvex.example.org/");
+const QString makerName = QStringLiteral("Tarvex");
+// The maker's page, installed beside the program.
+const QString makerPageName = QStringLiteral("tarvexAbout.htm");
 
 constexpr QSize clientSize{448, 573};
 constexpr int panelHeight = 97;
@@ -134,7 +138,7 @@ void TAboutBox::setUpPanel()
     ProgramIcon->setScaledContents(true);
     ProgramIcon->setPixmap(ProgramPicture(ProgramIcon->size(), devicePixelRatio()));
     ProgramIcon->setCursor(Qt::PointingHandCursor);
-    ProgramIcon->setToolTip(makerWebAddress);
+    ProgramIcon->setToolTip(FileBesideProgram(m_programFilePath, makerPageName));
     ProgramIcon->installEventFilter(this);
 
     QFont roman = namedFont(QStringLiteral("Roman"), QFont::Serif);
@@ -215,7 +219,7 @@ void TAboutBox::FormShow()
     aboutFileName = QFileInfo(m_programFilePath).absoluteFilePath();
     const QDate fileDate = DateOfDayCount(FileDateTime(aboutFileName));
     insertRow(AGX_About, 0, QStringLiteral("FileName"), aboutFileName);
-    insertRow(AGX_About, 1, QStringLiteral("FileDate"), QLocale::system().toString(fileDate, QLocale::ShortFormat));
+    insertRow(AGX_About, 1, QStringLiteral("FileDate"), ShortDateText(fileDate, QLocale()));
     insertRow(AGX_About, 2, QStringLiteral("Computer Name"), TrimBlanks(ComputerName()));
     insertRow(AGX_About, 3, QStringLiteral("User Name"), TrimBlanks(UserName()));
     // The inserted rows pushed the selection down with its row.
@@ -224,11 +228,12 @@ void TAboutBox::FormShow()
 
 void TAboutBox::Save1Click()
 {
-    AGX_About->SaveToTextFile(AboutExportFileName(aboutFileName), u';', u'|');
+    if (const std::optional<QString> target = AboutExportTarget(this, aboutFileName))
+        AGX_About->SaveToTextFile(*target, u';', u'|');
 }
 
 void TAboutBox::ProgramIconClick()
 {
     // Whether the shell could open the page is not reported.
-    desktop().shellOpen(this, makerWebAddress);
+    desktop().shellOpen(this, FileBesideProgram(m_programFilePath, makerPageName));
 }

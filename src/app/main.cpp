@@ -1,11 +1,13 @@
 #include "app/Environment.h"
 #include "app/MainForm.h"
 #include "app/ProgramPicture.h"
+#include "app/QtTranslations.h"
 #include "platform/CommandGuard.h"
 #include "util/PathHelpers.h"
 #include "util/StringHelpers.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <exception>
 
 int main(int argc, char *argv[])
@@ -19,6 +21,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication application(argc, argv);
+    InstallQtTranslations(QLocale::system());
     const QString programFile = RunningProgramFilePath();
     // The application title: the program file's name up to its first dot.
     QApplication::setApplicationName(TextBeforeFirstDot(FileNamePart(programFile)));

@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -102,6 +103,12 @@ void TMDIChild::LoadExistingFile()
     model->loadFromFile();
     m_iniFile = std::move(model);
     SetTextAreaText(MemoIni, m_iniFile->rebuiltText(u"\n"));
+    MemoIni->document()->setModified(false);
+}
+
+bool TMDIChild::HasUnsavedChanges() const
+{
+    return m_iniFile && (m_iniFile->isModified() || MemoIni->document()->isModified());
 }
 
 bool TMDIChild::event(QEvent *event)
@@ -191,10 +198,11 @@ void TMDIChild::closeEvent(QCloseEvent *event)
         FormClose();
         written = true;
     });
-    event->setAccepted(written);
+    const bool closing = written || closeWithoutWriting();
+    event->setAccepted(closing);
     // The bit editors end with the document, silently, before any event
     // could let one of them write into the INI file released by FormClose.
-    if (written)
+    if (closing)
         qDeleteAll(findChildren<TMDIChildBit *>(Qt::FindDirectChildrenOnly));
 }
 
@@ -205,6 +213,22 @@ void TMDIChild::FormClose()
     m_iniFile->loadText(TextAreaText(MemoIni));
     m_iniFile->writeFile();
     m_iniFile.reset();
+}
+
+// After the report that the file could not be written: a file that stays
+// unwritable would otherwise keep the window open for good.
+bool TMDIChild::closeWithoutWriting()
+{
+    if (!m_iniFile)
+        return false;
+    const MessageRequest question{
+        MessageKind::Confirmation,
+        QStringLiteral("Die Datei %1 kann nicht geschrieben werden. Fenster trotzdem schließen? Der Text wird nicht "
+                       "gespeichert.")
+            .arg(m_iniFile->fileName()),
+        {MessageButton::Yes, MessageButton::No},
+        {}};
+    return desktop().message(this, question) == MessageButton::Yes;
 }
 
 void TMDIChild::Close1Click()
@@ -282,6 +306,7 @@ void TMDIChild::UM_ReEnabled_Do()
         return;
     }
     ReplaceTextKeepingView(MemoIni, m_iniFile->rebuiltText(u"\n"));
+    MemoIni->document()->setModified(false); // the text is the model's again
 }
 
 void TMDIChild::inform(const QString &text)

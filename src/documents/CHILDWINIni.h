@@ -31,6 +31,9 @@ public:
     // Present exactly when the document was loaded from an existing file.
     TIniModel *IniFile() const { return m_iniFile.get(); }
     QList<QMenu *> menus() const { return m_menus.menus(); }
+    // Whether Close would write something new: text typed, or a flag word
+    // written by a bit editor, since the file was read or last written.
+    bool HasUnsavedChanges() const;
 
     QPlainTextEdit *const MemoIni;
 
@@ -56,6 +59,7 @@ private:
     bool MemoIniKeyPress(const QKeyEvent &key);
     void MemoIniDblClick(const QPoint &pos);
     void FormClose();
+    bool closeWithoutWriting();
     void UM_ReEnabled_Do();
 
     void breakLine();

@@ -161,10 +161,12 @@ void TIniModel::loadFromFile()
     DecodedText decoded = decodeText(readWholeFile(m_fileName));
     loadText(std::move(decoded.text));
     m_encoding = decoded.encoding;
+    m_modified = false;
 }
 
 void TIniModel::loadText(QString text)
 {
+    m_modified = true;
     m_sections.clear();
     m_upperSectionNames.clear();
     m_upperKeys.clear();
@@ -197,10 +199,12 @@ void TIniModel::writeFile()
     TextEncoding encoding = m_encoding;
     writeFileAtomically(m_fileName, encodeText(rebuiltText(u"\r\n"), encoding));
     m_encoding = encoding; // text the old encoding could not hold is now UTF-8 on disk
+    m_modified = false;
 }
 
 void TIniModel::write(const QString &section, const QString &key, const QString &value)
 {
+    m_modified = true;
     const QLocale locale;
     const qsizetype index = sectionIndexForWriting(section, locale);
     QStringList &lines = m_sections[index].lines;

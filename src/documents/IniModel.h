@@ -35,6 +35,9 @@ public:
     // The encoding the file was read in and is written back in.
     const TextEncoding &encoding() const { return m_encoding; }
 
+    // Whether the content changed since the file was read or last written.
+    bool isModified() const { return m_modified; }
+
     // Reads the bound file; raises FileOpenError with the path and the reason.
     void loadFromFile();
     // Replaces the content by the lines of `text` (ended by CR LF, CR or LF).
@@ -60,6 +63,7 @@ private:
     QString m_fileName;
     QList<TIniSection> m_sections;
     TextEncoding m_encoding; // UTF-8 for a file not read yet
+    bool m_modified = false;
     // The names write() compares, upper-cased by the user's locale once:
     // made when write() first needs them and kept in step with the
     // sections; the keys only of the sections written into.

@@ -1,18 +1,12 @@
 #include "documents/IniPrintout.h"
 
+#include "platform/ShortDate.h"
+
 #include <QDateTime>
 #include <QLocale>
 #include <QRegularExpression>
 
 namespace {
-
-// The desktop's short dates carry the full year; a two-digit year would
-// lose the century on paper.
-QString shortDateFormat(const QLocale &locale)
-{
-    static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
-    return locale.dateFormat(QLocale::ShortFormat).replace(twoDigitYear, QStringLiteral("yyyy"));
-}
 
 // The desktop's long time is hours, minutes and seconds without the time
 // zone that Qt's long format adds.
@@ -38,7 +32,7 @@ QStringList countedLines(const QString &text)
 
 QString heading(const QDateTime &now, const QLocale &locale, const QString &title)
 {
-    QString stamp = locale.toString(now.date(), shortDateFormat(locale));
+    QString stamp = ShortDateText(now.date(), locale);
     const QTime time = now.time();
     if (time.hour() != 0 || time.minute() != 0 || time.second() != 0)
         stamp += u' ' + locale.toString(time, longTimeFormat(locale));

@@ -1,5 +1,6 @@
 #include "platform/CommandGuard.h"
 
+#include "platform/BusyCursor.h"
 #include "platform/Desktop.h"
 #include "platform/Errors.h"
 
@@ -28,6 +29,8 @@ QString errorReportText(const QString &message)
 void runCommand(QWidget *parent, const std::function<void()> &command)
 {
     try {
+        // Gone again before a failure is reported.
+        const TBusyCursor busy;
         command();
     } catch (const TarvexError &error) {
         showErrorReport(parent, error.message());

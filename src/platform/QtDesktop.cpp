@@ -1,5 +1,7 @@
 #include "platform/QtDesktop.h"
 
+#include "platform/BusyCursor.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,6 +12,14 @@
 #include <QUrl>
 
 namespace {
+
+// Every dialog and message box is shown through here: a command's wait
+// cursor gives way to the normal one while the user answers.
+int execWithNormalCursor(QDialog &dialog)
+{
+    const TNormalCursor normal;
+    return dialog.exec();
+}
 
 QMessageBox::Icon iconOf(MessageKind kind)
 {
@@ -59,7 +69,7 @@ std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &r
     // The system asks its own overwrite question where it wants one.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     // Read-only files are refused by the caller, once the default extension is added.
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    if (execWithNormalCursor(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         return dialog.selectedFiles().constFirst();
     return std::nullopt;
 }
@@ -98,7 +108,7 @@ MessageButton QtDesktop::showMessage(QWidget *parent, const MessageRequest &requ
     QList<std::pair<QAbstractButton *, MessageButton>> buttons;
     for (MessageButton button : request.buttons)
         buttons.append({box.addButton(buttonCaption(button), roleOf(button)), button});
-    box.exec();
+    execWithNormalCursor(box);
     for (const auto &[widget, button] : buttons) {
         if (box.clickedButton() == widget)
             return button;
@@ -114,13 +124,13 @@ bool QtDesktop::printDialog(QWidget *parent, QPrinter &printer)
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    return dialog.exec() == QDialog::Accepted;
+    return execWithNormalCursor(dialog) == QDialog::Accepted;
 }
 
 bool QtDesktop::printerSetupDialog(QWidget *parent, QPrinter &printer)
 {
     QPageSetupDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    return execWithNormalCursor(dialog) == QDialog::Accepted;
 }
 
 bool QtDesktop::shellOpen(QWidget *, const QString &target)

@@ -4,11 +4,14 @@
 #include "grid/CellGrid.h"
 #include "grid/TextColumn.h"
 #include "support/QStringPrinting.h"
+#include "support/WriteProtection.h"
 #include "util/MachineInfo.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -85,7 +88,7 @@ TEST_F(AboutBox, ShowsTheFileTheMachineAndEveryVersionString)
                                                    QStringLiteral("CompanyName")}));
     EXPECT_EQ(keysOf(rows).last(), u"V7.3.9");
     EXPECT_EQ(rows[0].second, programFile);
-    EXPECT_EQ(rows[1].second, QLocale::system().toString(QFileInfo(programFile).lastModified().date(), QLocale::ShortFormat));
+    EXPECT_TRUE(rows[1].second.contains(QString::number(QFileInfo(programFile).lastModified().date().year())));
     EXPECT_EQ(rows[2].second, ComputerName().trimmed());
     EXPECT_EQ(rows[3].second, UserName().trimmed());
     EXPECT_EQ(rows[12], qMakePair(QStringLiteral("ProductVersion"), QStringLiteral("02.2011")));
@@ -127,12 +130,89 @@ TEST_F(AboutBox, OffersTheExportInTheGridsPopupMenu)
     box.PopupMenu1->hide();
 }
 
-TEST_F(AboutBox, OpensTheMakersWebPageFromThePicture)
+TEST_F(AboutBox, OpensTheMakersPageBesideTheProgramFromThePicture)
 {
+    EXPECT_EQ(box.LBL_Company->text(), u"Tarvex");
+    QDir::setCurrent(QDir::tempPath());
     QTest::mouseClick(box.ProgramIcon, Qt::LeftButton);
     ASSERT_EQ(desktop.calls().size(), 1u);
     EXPECT_EQ(desktop.calls()[0].kind, ScriptedDesktop::CallKind::ShellOpen);
-    EXPECT_TRUE(desktop.calls()[0].target.startsWith(u"https://"));
+    EXPECT_EQ(desktop.calls()[0].target, folder.path(QStringLiteral("tarvexAbout.htm")));
+}
+
+// The page installed beside the program names the project's version and licence.
+TEST(MakersPage, CarriesTheProjectsVersionAndLicence)
+{
+    QFile page(QStringLiteral(TARVEX_MAKER_PAGE));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(page.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("<dd>" TARVEX_VERSION "</dd>")));
+    EXPECT_TRUE(text.contains(QStringLiteral("MIT licence")));
+    EXPECT_TRUE(text.contains(QStringLiteral("tarvexInit.htm")));
+}
+
+// Four-digit years on screen and in the export, also for day 0.
+TEST(AboutBoxDate, ShowsFourDigitYears)
+{
+    const struct
+    {
+        std::optional<QDate> modified; // none: no program file
+        const char *shown;
+    } cases[] = {{QDate(2011, 2, 14), "14.02.2011"}, {std::nullopt, "30.12.1899"}};
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    for (const auto &test : cases) {
+        ScriptedDesktop desktop;
+        TestFolder folder;
+        const QString programFile = folder.path(QStringLiteral("tarvex"));
+        if (test.modified) {
+            folder.write(QStringLiteral("tarvex"), "program");
+            QFile file(programFile);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(file.setFileTime(QDateTime(*test.modified, QTime(12, 0)), QFileDevice::FileModificationTime));
+        }
+        TAboutBox box(programFile);
+        box.show();
+        EXPECT_EQ(box.AGX_About->Cells(1, 1), QString::fromLatin1(test.shown));
+        box.Save1->trigger();
+        EXPECT_TRUE(folder.read(QStringLiteral("tarvex.txt")).contains(utf16(u"\r\nFileDate;" + QString::fromLatin1(test.shown) + u"\r\n")))
+            << test.shown;
+    }
+    QLocale::setDefault(saved);
+}
+
+// An installed program's folder cannot be written: the export asks where to go.
+TEST_F(AboutBox, ExportFromAFolderThatCannotBeWrittenAsksWhereToGo)
+{
+    const struct
+    {
+        bool answered, exists;
+        MessageButton replace; // the answer to the overwrite question
+        bool written;
+    } cases[] = {{false, false, MessageButton::Yes, false}, {true, false, MessageButton::Yes, true},
+                 {true, true, MessageButton::No, false}, {true, true, MessageButton::Yes, true}};
+    CurrentDirectoryGuard guard;
+    const WriteProtection protection(folder.path(QString()));
+    if (!protection.holds())
+        GTEST_SKIP() << "the system lets this test protect no folder";
+    for (const auto &test : cases) {
+        TestFolder home;
+        const QString chosen = home.path(QStringLiteral("about.txt"));
+        if (test.exists)
+            home.write(QStringLiteral("about.txt"), "old");
+        desktop.clear();
+        desktop.fileAnswers = {test.answered ? std::optional<QString>(chosen) : std::nullopt};
+        desktop.messageAnswers = {test.replace};
+        box.Save1->trigger();
+
+        ASSERT_EQ(desktop.calls().at(0).kind, ScriptedDesktop::CallKind::SaveDialog);
+        const FileDialogRequest &dialog = desktop.calls()[0].dialog;
+        EXPECT_EQ(dialog.filter + u'|' + dialog.initialDir + u'|' + dialog.fileName,
+                  u"Text files (*.txt)|*.txt|" + QDir::homePath() + u"|tarvex.txt");
+        EXPECT_EQ(desktop.messageTexts(), test.exists ? QStringList{QStringLiteral("File exists! Overwrite?")} : QStringList());
+        const QByteArray onDisk = QFileInfo::exists(chosen) ? home.read(QStringLiteral("about.txt")) : QByteArray();
+        EXPECT_EQ(onDisk.startsWith(QByteArray("\xFF\xFE" + utf16(u"FileName;" + programFile))), test.written);
+    }
 }
 
 TEST(AboutExportFileName, ReplacesTheFileNamesExtension)

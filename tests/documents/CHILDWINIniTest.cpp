@@ -134,21 +134,49 @@ TEST_F(DocumentWindow, CloseWritesTheTextAndDestroysTheWindow)
     EXPECT_TRUE(desktop.calls().empty());
 }
 
+// Root may write anywhere: a folder standing where the file was stops the write.
+void makeUnwritable(const QString &file)
+{
+    QFile::remove(file);
+    QFileInfo(file).dir().mkdir(QFileInfo(file).fileName());
+}
+
+QString closeAnywayQuestion(const QString &file)
+{
+    return u"Die Datei " + file + u" kann nicht geschrieben werden. Fenster trotzdem schließen? Der Text wird nicht gespeichert.";
+}
+
 TEST_F(DocumentWindow, CloseThatCannotWriteKeepsTheWindowAndItsText)
 {
     openExample();
     type(QStringLiteral("[Kept]\nk = v"));
-    // Root may write anywhere: a folder standing where the file was stops the write.
-    QFile::remove(path(QStringLiteral("myapp_v2.ini")));
-    QDir(path(QString())).mkdir(QStringLiteral("myapp_v2.ini"));
+    makeUnwritable(path(QStringLiteral("myapp_v2.ini")));
+    desktop.messageAnswers = {MessageButton::Ok, MessageButton::No};
     host.closeDocument();
 
     ASSERT_NE(host.document(), nullptr);
     EXPECT_EQ(desktop.messageTexts(),
-              QStringList{u"Datei \"" + path(QStringLiteral("myapp_v2.ini")) + u"\" kann nicht erstellt werden. Der Pfad ist ein Ordner."});
+              QStringList({u"Datei \"" + path(QStringLiteral("myapp_v2.ini")) + u"\" kann nicht erstellt werden. Der Pfad ist ein Ordner.",
+                           closeAnywayQuestion(path(QStringLiteral("myapp_v2.ini")))}));
+    EXPECT_EQ(desktop.messages()[1].kind, MessageKind::Confirmation);
+    EXPECT_EQ(desktop.messages()[1].buttons, (QList<MessageButton>{MessageButton::Yes, MessageButton::No}));
     EXPECT_EQ(shownText(), u"[Kept]\nk = v");
     ASSERT_NE(host.document()->IniFile(), nullptr);
     EXPECT_EQ(host.document()->IniFile()->rebuiltText(u"\n"), u"[Kept]\nk=v\n\n");
+}
+
+TEST_F(DocumentWindow, CloseThatCannotWriteClosesWithoutWritingWhenTheUserSaysSo)
+{
+    openExample();
+    type(QStringLiteral("[Lost]"));
+    makeUnwritable(path(QStringLiteral("myapp_v2.ini")));
+    desktop.messageAnswers = {MessageButton::Ok, MessageButton::Yes};
+    host.closeDocument();
+
+    EXPECT_EQ(host.document(), nullptr);
+    ASSERT_EQ(desktop.messageTexts().size(), 2);
+    EXPECT_EQ(desktop.messageTexts()[1], closeAnywayQuestion(path(QStringLiteral("myapp_v2.ini"))));
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("myapp_v2.ini"))).isDir());
 }
 
 TEST_F(DocumentWindow, ReloadReplacesUnsavedTypingByTheIniFile)

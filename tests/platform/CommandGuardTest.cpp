@@ -1,9 +1,12 @@
 #include "platform/CommandGuard.h"
 #include "platform/Errors.h"
+#include "platform/QtDesktop.h"
 #include "platform/ScriptedDesktop.h"
 
 #include "support/QStringPrinting.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <gtest/gtest.h>
 #include <new>
 #include <stdexcept>
@@ -53,6 +56,51 @@ TEST(CommandGuard, ASucceedingCommandShowsNothing)
     runCommand(nullptr, [&] { ++runs; });
     EXPECT_EQ(runs, 1);
     EXPECT_TRUE(desktop.calls().empty());
+}
+
+// The override cursor the user sees now; the normal one when there is none.
+Qt::CursorShape shownCursor()
+{
+    const QCursor *cursor = QGuiApplication::overrideCursor();
+    return cursor ? cursor->shape() : Qt::ArrowCursor;
+}
+
+TEST(CommandGuard, ShowsTheWaitCursorUntilTheCommandReturnsHoweverItEnds)
+{
+    ScriptedDesktop desktop;
+    for (const bool fails : {false, true}) {
+        Qt::CursorShape during = Qt::ArrowCursor;
+        runCommand(nullptr, [&] {
+            during = shownCursor();
+            if (fails)
+                throw std::bad_alloc();
+        });
+        EXPECT_EQ(during, Qt::WaitCursor);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
+}
+
+// A box shown by a busy command gets the normal cursor, and the command
+// its wait cursor back afterwards.
+TEST(QtDesktop, ShowsItsBoxesWithTheNormalCursor)
+{
+    QtDesktop qt;
+    Qt::CursorShape whileShown = Qt::WaitCursor;
+    Qt::CursorShape afterwards = Qt::ArrowCursor;
+    runCommand(nullptr, [&] {
+        QMetaObject::invokeMethod(
+            qApp,
+            [&] {
+                whileShown = shownCursor();
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                    box->done(0);
+            },
+            Qt::QueuedConnection);
+        qt.message(nullptr, {MessageKind::Information, QStringLiteral("busy"), {MessageButton::Ok}, {}});
+        afterwards = shownCursor();
+    });
+    EXPECT_EQ(whileShown, Qt::ArrowCursor);
+    EXPECT_EQ(afterwards, Qt::WaitCursor);
 }
 
 TEST(Errors, CarryTheGermanMessages)
