@@ -2,6 +2,7 @@
 
 #include "app/ActionStates.h"
 #include "app/aboutBox.h"
+#include "app/FileDrop.h"
 #include "app/MenuItems.h"
 #include "app/MenuMerger.h"
 #include "app/WindowArrangement.h"
@@ -10,6 +11,7 @@
 #include "platform/Desktop.h"
 #include "util/PathHelpers.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMdiArea>
@@ -60,6 +62,9 @@ TMainForm::TMainForm(const QString &programFilePath, QWidget *parent)
     createStatusBar();
     connectActions();
     m_actionStates = new TActionStates(Actions, MdiArea, this);
+    new TFileDrop(
+        this, [this] { return MdiArea->subWindowList().isEmpty(); },
+        [this](const QString &file) { runCommand(this, [this, file] { OpenIniFile(file); }); });
     FormCreate(programFilePath);
 }
 
@@ -220,7 +225,14 @@ void TMainForm::FileOpen1Execute()
 {
     const std::optional<QString> chosen = desktop().openFileName(this, OpenDialog());
     if (chosen)
-        CreateIniDocument(QFileInfo(*chosen).absoluteFilePath());
+        OpenIniFile(*chosen);
+}
+
+void TMainForm::OpenIniFile(const QString &fileName)
+{
+    const QFileInfo file(fileName);
+    QDir::setCurrent(file.absolutePath());
+    CreateIniDocument(file.absoluteFilePath());
 }
 
 void TMainForm::FileClose1Execute()
