@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libinih-dev # only the benchmarks use it, as a reference INI parser
     poppler-utils desktop-file-utils dpkg-dev file
+    lintian appstream # the package check runs them
     fonts-dejavu-core fonts-liberation
     "$@"
 )
