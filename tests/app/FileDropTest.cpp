@@ -14,84 +14,59 @@
 
 namespace {
 
-struct DragOutcome
-{
-    bool accepted = false;               // by the drag's entry; the cursor shows it
-    Qt::DropAction action = Qt::IgnoreAction; // of the drop
-};
-
-// Drags `names` from a file manager that offers to copy or move them onto
-// `widget` of the main window and drops them there, delivered to the
-// window as the window system delivers a drag.
-DragOutcome dragAndDrop(TMainForm &form, const QWidget *widget, const QStringList &names)
-{
-    QList<QUrl> urls;
-    for (const QString &name : names)
-        urls << QUrl::fromLocalFile(name);
-    QMimeData data;
-    data.setUrls(urls);
-    const QPoint position = widget->mapTo(&form, widget->rect().center());
-    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
-    QDragEnterEvent enter(position, offered, &data, Qt::LeftButton, Qt::NoModifier);
-    enter.setDropAction(Qt::MoveAction);
-    QCoreApplication::sendEvent(form.windowHandle(), &enter);
-    if (!enter.isAccepted())
-        return {};
-    QDropEvent drop(position, offered, &data, Qt::LeftButton, Qt::NoModifier);
-    drop.setDropAction(Qt::MoveAction);
-    QCoreApplication::sendEvent(form.windowHandle(), &drop);
-    return {drop.isAccepted(), drop.dropAction()};
-}
-
-TEST_F(MainWindow, OneDroppedFileOpensAsOpenDoesAndStaysWhereItWas)
-{
-    QDir(folder.path(QString())).mkdir(QStringLiteral("sub"));
-    folder.write(QStringLiteral("sub/a.ini"), "[A]\r\n");
-    const DragOutcome outcome = dragAndDrop(form, form.MdiArea, {folder.path(QStringLiteral("sub/a.ini"))});
-    EXPECT_TRUE(outcome.accepted);
-    EXPECT_EQ(outcome.action, Qt::CopyAction); // never asks the file manager to move it
-    ASSERT_EQ(documentCount(), 1);
-    EXPECT_EQ(document()->windowTitle(), folder.path(QStringLiteral("sub/a.ini")));
-    EXPECT_EQ(shownText(), u"[A]\n\n");
-    EXPECT_EQ(QDir::currentPath(), folder.path(QStringLiteral("sub")));
-}
-
-struct RefusedDrop
+struct DropCase
 {
     const char *name;
-    QStringList names; // in the test folder, which holds a.ini, b.ini and sub/
+    QStringList files; // in the test folder, which holds a.ini, b.ini and the folder sub
+    bool documentOpen; // b.ini is open
+    bool accepted;
 };
 
-class RefusedDrops : public MainWindow, public ::testing::WithParamInterface<RefusedDrop>
+class FileDrops : public MainWindow, public ::testing::WithParamInterface<DropCase>
 {
 };
 
-TEST_P(RefusedDrops, OpenNothing)
+// A file manager offers to copy or move the files; Shift proposes to move
+// them. They are dropped on the main window's status bar, delivered as the
+// window system delivers a drag.
+TEST_P(FileDrops, OpenOneFileWhileNoDocumentIsOpen)
 {
+    const DropCase &row = GetParam();
     folder.write(QStringLiteral("a.ini"), "[A]\r\n");
     folder.write(QStringLiteral("b.ini"), "[B]\r\n");
     QDir(folder.path(QString())).mkdir(QStringLiteral("sub"));
-    QStringList names;
-    for (const QString &name : GetParam().names)
-        names << folder.path(name);
-    EXPECT_FALSE(dragAndDrop(form, form.MdiArea, names).accepted);
-    EXPECT_EQ(documentCount(), 0);
-    EXPECT_TRUE(desktop.calls().empty());
+    if (row.documentOpen)
+        form.OpenIniFile(folder.path(QStringLiteral("b.ini")));
+    QDir::setCurrent(folder.path(QStringLiteral("sub")));
+    QList<QUrl> urls;
+    for (const QString &file : row.files)
+        urls << QUrl::fromLocalFile(folder.path(file));
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint position = form.statusBar()->mapTo(&form, form.statusBar()->rect().center());
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(position, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(form.windowHandle(), &enter);
+
+    ASSERT_EQ(enter.isAccepted(), row.accepted); // the cursor shows it
+    if (row.accepted) {
+        QDropEvent drop(position, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(form.windowHandle(), &drop);
+        EXPECT_EQ(drop.dropAction(), Qt::CopyAction); // the file manager keeps the file
+        EXPECT_EQ(QDir::currentPath(), folder.path(QString()));
+    }
+    ASSERT_EQ(documentCount(), row.documentOpen || row.accepted ? 1 : 0);
+    if (documentCount() == 1) {
+        EXPECT_EQ(shownText(), row.documentOpen ? u"[B]\n\n" : u"[A]\n\n");
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, RefusedDrops,
-                         ::testing::Values(RefusedDrop{"Folder", {QStringLiteral("sub")}},
-                                           RefusedDrop{"TwoFiles", {QStringLiteral("a.ini"), QStringLiteral("b.ini")}}),
-                         [](const ::testing::TestParamInfo<RefusedDrop> &info) { return std::string(info.param.name); });
-
-TEST_F(MainWindow, ADropWhileADocumentIsOpenIsRefused)
-{
-    folder.write(QStringLiteral("a.ini"), "[A]\r\n");
-    folder.write(QStringLiteral("b.ini"), "[B]\r\n");
-    form.OpenIniFile(folder.path(QStringLiteral("a.ini")));
-    EXPECT_FALSE(dragAndDrop(form, form.statusBar(), {folder.path(QStringLiteral("b.ini"))}).accepted);
-    ASSERT_EQ(documentCount(), 1);
-    EXPECT_EQ(shownText(), u"[A]\n\n");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FileDrops,
+    ::testing::Values(DropCase{"OneFile", {QStringLiteral("a.ini")}, false, true},
+                      DropCase{"Folder", {QStringLiteral("sub")}, false, false},
+                      DropCase{"TwoFiles", {QStringLiteral("a.ini"), QStringLiteral("b.ini")}, false, false},
+                      DropCase{"OneFileWhileADocumentIsOpen", {QStringLiteral("a.ini")}, true, false}),
+    [](const ::testing::TestParamInfo<DropCase> &info) { return std::string(info.param.name); });
 
 } // namespace
