@@ -1,7 +1,8 @@
 # cmake --install: the program, its instruction page and its maker's page together in
 # lib/tarvex (the program directory is the real folder of the running
 # program, so they are found there), a bin/tarvex link to it, the desktop
-# entry and the icon theme's SVG and PNG icons.
+# entry with its AppStream metadata, the icon theme's SVG and PNG icons, the
+# manual page, and the licence and changelog where Debian looks for them.
 set(TARVEX_PROGRAM_DIR lib/tarvex)
 set(TARVEX_ICON_SIZES 16 22 24 32 48 64 128 256)
 
@@ -14,7 +15,12 @@ file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/install/bin)
 file(CREATE_LINK ../${TARVEX_PROGRAM_DIR}/tarvex ${programLink} SYMBOLIC)
 install(FILES ${programLink} DESTINATION bin)
 
-install(FILES ${PROJECT_SOURCE_DIR}/resources/tarvex.desktop DESTINATION share/applications)
+# The desktop entry is named after the AppStream id.
+set(TARVEX_APP_ID io.github.tarvex.Tarvex)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/${TARVEX_APP_ID}.desktop DESTINATION share/applications)
+configure_file(${PROJECT_SOURCE_DIR}/resources/${TARVEX_APP_ID}.metainfo.xml.in
+    ${PROJECT_BINARY_DIR}/install/${TARVEX_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/install/${TARVEX_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/tarvex.svg DESTINATION share/icons/hicolor/scalable/apps)
 
 set(iconFolder ${PROJECT_BINARY_DIR}/install/icons)
@@ -29,3 +35,19 @@ add_custom_command(OUTPUT ${renderedIcons}
     VERBATIM)
 add_custom_target(program_icons ALL DEPENDS ${renderedIcons})
 install(DIRECTORY ${iconFolder}/ DESTINATION share/icons/hicolor)
+
+# Manual pages and changelogs are installed compressed, without a name or
+# time stamp in the gzip header, so that every build gives the same bytes.
+set(manPage ${PROJECT_BINARY_DIR}/install/man/tarvex.1)
+set(changelog ${PROJECT_BINARY_DIR}/install/doc/changelog)
+configure_file(${PROJECT_SOURCE_DIR}/resources/tarvex.1.in ${manPage} @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/resources/changelog ${changelog} COPYONLY)
+foreach(document IN ITEMS ${manPage} ${changelog})
+    add_custom_command(OUTPUT ${document}.gz
+        COMMAND gzip -9 --no-name --keep --force ${document}
+        DEPENDS ${document}
+        VERBATIM)
+endforeach()
+add_custom_target(compressed_documents ALL DEPENDS ${manPage}.gz ${changelog}.gz)
+install(FILES ${manPage}.gz DESTINATION share/man/man1)
+install(FILES ${changelog}.gz ${PROJECT_SOURCE_DIR}/resources/copyright DESTINATION share/doc/tarvex)

@@ -22,7 +22,7 @@ while read -r file; do
 done < "$here/installed-files.txt"
 [[ -x "$root/lib/tarvex/tarvex" ]] || fail "lib/tarvex/tarvex is not executable"
 [[ "$(readlink "$root/bin/tarvex")" == "../lib/tarvex/tarvex" ]] || fail "bin/tarvex is not the link ../lib/tarvex/tarvex"
-desktop-file-validate "$root/share/applications/tarvex.desktop" || fail "desktop-file-validate"
+desktop-file-validate "$root/share/applications/io.github.tarvex.Tarvex.desktop" || fail "desktop-file-validate"
 ((failed == 0)) || exit 1
 
 # Installed programs live in folders their users cannot write to.

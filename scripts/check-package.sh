@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package of a build tree (cpack -G DEB) and checks its
-# file list (dpkg-deb -c, scripts/installed-files.txt under /usr) and its
-# control fields (dpkg-deb -f). With an output folder the package is kept there.
+# file list (dpkg-deb -c, scripts/installed-files.txt under /usr), its
+# control fields (dpkg-deb -f) and its changelog's version, and that Debian's
+# checkers find neither an error nor a warning: lintian on the package,
+# desktop-file-validate on its desktop entry, appstreamcli on its AppStream
+# metadata. With an output folder the package is kept there.
 # Usage: scripts/check-package.sh <build folder> [<output folder>]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -27,7 +30,7 @@ done < "$here/installed-files.txt"
 grep -q " \./usr/bin/tarvex -> \.\./lib/tarvex/tarvex$" <<< "$contents" || fail "/usr/bin/tarvex is not a link to ../lib/tarvex/tarvex"
 
 field() { dpkg-deb -f "$package" "$1"; }
-version=$(sed -n 's/^project(Tarvex VERSION \([0-9.]*\).*/\1/p' "$here/../CMakeLists.txt")
+version=$(sed -n 's/^FileVersion=//p' "$here/../resources/tarvex.version" | head -n 1)
 [[ "$(field Package)" == tarvex ]] || fail "Package: $(field Package)"
 [[ "$(field Version)" == "$version" ]] || fail "Version: $(field Version), the project's is $version"
 [[ -n "$(field Maintainer)" ]] || fail "no Maintainer"
@@ -35,6 +38,26 @@ version=$(sed -n 's/^project(Tarvex VERSION \([0-9.]*\).*/\1/p' "$here/../CMakeL
 for library in libqt6widgets6 libqt6svg6 libc6 qt6-translations-l10n; do
     [[ "$(field Depends)" == *"$library"* ]] || fail "Depends lacks $library: $(field Depends)"
 done
+
+dpkg-deb -x "$package" "$work/root"
+changelog=$(zcat "$work/root/usr/share/doc/tarvex/changelog.gz" | dpkg-parsechangelog -l - -S Version)
+[[ "$changelog" == "$version" ]] || fail "the changelog's latest version is $changelog, the package's $version"
+
+# Each checker's own verdict, and any line of an error or a warning in its output.
+check() {
+    local name=$1 pattern=$2
+    shift 2
+    local report
+    if ! report=$("$@" 2>&1) || grep -Eq "$pattern" <<< "$report"; then
+        echo "$report" >&2
+        fail "$name"
+    fi
+}
+check lintian '^[EW]: ' lintian --fail-on error,warning "$package"
+check desktop-file-validate '(error|warning): ' \
+    desktop-file-validate "$work/root/usr/share/applications/io.github.tarvex.Tarvex.desktop"
+check appstreamcli '^[EW]: ' \
+    appstreamcli validate --no-net "$work/root/usr/share/metainfo/io.github.tarvex.Tarvex.metainfo.xml"
 ((failed == 0)) || exit 1
 
 if [[ -n "$output" ]]; then
@@ -42,4 +65,4 @@ if [[ -n "$output" ]]; then
     cp "$package" "$output/"
     echo "$output/$(basename "$package")"
 fi
-echo "package $(basename "$package"): file list and control fields ok"
+echo "package $(basename "$package"): file list, control fields, lintian, desktop entry and AppStream metadata ok"

@@ -11,6 +11,7 @@ packages=(
     libinih-dev # only the benchmarks use it, as a reference INI parser
     poppler-utils desktop-file-utils dpkg-dev file
     xvfb xauth x11-utils # a test reads a bit editor's X window properties on a virtual X server
+    lintian appstream # the package check runs them
     fonts-dejavu-core fonts-liberation
     "$@"
 )

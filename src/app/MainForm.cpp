@@ -3,6 +3,7 @@
 #include "app/ActionStates.h"
 #include "app/aboutBox.h"
 #include "app/Environment.h"
+#include "app/FileDrop.h"
 #include "app/LeaveQuestion.h"
 #include "app/MenuItems.h"
 #include "app/MenuMerger.h"
@@ -14,6 +15,7 @@
 #include "util/PathHelpers.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMdiArea>
@@ -64,6 +66,9 @@ TMainForm::TMainForm(const QString &programFilePath, QWidget *parent)
     createStatusBar();
     connectActions();
     m_actionStates = new TActionStates(Actions, MdiArea, this);
+    new TFileDrop(
+        this, [this] { return MdiArea->subWindowList().isEmpty(); },
+        [this](const QString &file) { runCommand(this, [this, file] { OpenIniFile(file); }); });
     FormCreate(programFilePath);
 }
 
@@ -229,7 +234,14 @@ void TMainForm::FileOpen1Execute()
 {
     const std::optional<QString> chosen = desktop().openFileName(this, OpenDialog());
     if (chosen)
-        CreateIniDocument(QFileInfo(*chosen).absoluteFilePath());
+        OpenIniFile(*chosen);
+}
+
+void TMainForm::OpenIniFile(const QString &fileName)
+{
+    const QFileInfo file(fileName);
+    QDir::setCurrent(file.absolutePath());
+    CreateIniDocument(file.absoluteFilePath());
 }
 
 void TMainForm::FileClose1Execute()

@@ -28,6 +28,10 @@ public:
     // that name is loaded into it (a failure to read it is raised after the
     // window was created).
     void CreateIniDocument(const QString &name);
+    // What Open does with the file its dialog chose: the current directory
+    // moves to the file's folder and the document is created for its
+    // absolute path.
+    void OpenIniFile(const QString &fileName);
     // The document window of the current sub-window, or nullptr.
     TMDIChild *ActiveDocument() const;
     // The about box created last; the main window owns every one it created.

@@ -1,17 +1,30 @@
+#include "app/CommandLine.h"
 #include "app/Environment.h"
 #include "app/MainForm.h"
 #include "app/ProgramPicture.h"
 #include "app/QtTranslations.h"
+#include "app/StartFiles.h"
 #include "platform/CommandGuard.h"
 #include "util/PathHelpers.h"
 #include "util/StringHelpers.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
 #include <exception>
 
 int main(int argc, char *argv[])
 {
+    const QString programFile = RunningProgramFilePath();
+    // The application title: the program file's name up to its first dot.
+    const QString title = TextBeforeFirstDot(FileNamePart(programFile));
+    // Files named on the command line are relative to where the program was
+    // started. --help and --version answer before anything else, without a display.
+    const QString startFolder = QDir::currentPath();
+    const TCommandLine asked = ParseCommandLine(ArgumentList(argc, argv), startFolder);
+    if (asked.Help || asked.Version)
+        return AnswerOnConsole(asked, title);
+
     // The environment comes first, before the application object exists.
     std::exception_ptr environmentFailure;
     try {
@@ -22,12 +35,14 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     InstallQtTranslations(QLocale::system());
-    const QString programFile = RunningProgramFilePath();
-    // The application title: the program file's name up to its first dot.
-    QApplication::setApplicationName(TextBeforeFirstDot(FileNamePart(programFile)));
+    // The application object has taken Qt's own options out by now.
+    const TCommandLine commandLine = ParseCommandLine(QCoreApplication::arguments(), startFolder);
+    if (!commandLine.Error.isEmpty())
+        return AnswerOnConsole(commandLine, title);
+    QApplication::setApplicationName(title);
     QApplication::setWindowIcon(ProgramIcon());
-    // Lets the desktop match the windows with the installed tarvex.desktop entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("tarvex"));
+    // Lets the desktop match the windows with the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tarvex.Tarvex"));
     if (environmentFailure) {
         runCommand(nullptr, [&environmentFailure] { std::rethrow_exception(environmentFailure); });
         return EXIT_FAILURE;
@@ -35,5 +50,6 @@ int main(int argc, char *argv[])
 
     TMainForm mainForm(programFile);
     mainForm.show();
+    OpenStartFiles(mainForm, commandLine.Files);
     return QApplication::exec();
 }
