@@ -25,7 +25,6 @@ TEST_F(MainWindow, StatusBarShowsTheCaretsPlaceAndWhatADoubleClickOpens)
     run("FileOpen1");
     const auto *position = form.statusBar()->findChild<QLabel *>(QStringLiteral("LBL_CaretPosition"));
     const auto *hint = form.statusBar()->findChild<QLabel *>(QStringLiteral("LBL_FlagLineHint"));
-    EXPECT_EQ(position->text(), u"Zeile 1, Spalte 1");
 
     const CaretCase cases[] = {
         {1, 4, u"Zeile 2, Spalte 5", u"Doppelklick öffnet den Bit-Editor"},

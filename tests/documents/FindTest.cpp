@@ -90,17 +90,15 @@ TEST_F(DocumentWindow, CtrlFOpensTheFindBarWithTheSelectionAndEscapeReturnsToThe
 TEST_F(DocumentWindow, FindingAfterAReloadSearchesTheRebuiltText)
 {
     TMDIChild *document = openExample();
-    host.activate();
     host.choose(QStringLiteral("Find1"));
     auto *bar = document->findChild<FindBar *>(QStringLiteral("FindBar"));
     bar->EDT_Find->setText(QStringLiteral("$0000B002"));
-    bar->findNext();
     document->IniFile()->write(QStringLiteral("ACCESS"), QStringLiteral("FLAGS"), QStringLiteral("$0000B002,bf;Read"));
     SendReEnabled(document);
-    EXPECT_TRUE(bar->isVisible());
     bar->findNext();
-    EXPECT_EQ(document->MemoIni->textCursor().selectedText(), u"$0000B002");
+    EXPECT_TRUE(bar->isVisible());
     EXPECT_EQ(document->MemoIni->textCursor().selectionStart(), 15);
+    EXPECT_EQ(document->MemoIni->textCursor().selectedText(), u"$0000B002");
 }
 
 } // namespace

@@ -124,7 +124,7 @@ struct EditItemCase
 };
 
 // "alpha" is selected in "alpha beta"; the clipboard holds "[clip]".
-TEST_P(DocumentKeys, CutDeleteAndSelectAllActByKeyAndByItem)
+TEST_P(DocumentKeys, CutDeleteAndSelectAllActByKeyAndByItemWhenEnabled)
 {
     const EditItemCase cases[] = {
         {"Cut1", Qt::Key_X, u" beta", u"alpha", u""},
@@ -137,6 +137,7 @@ TEST_P(DocumentKeys, CutDeleteAndSelectAllActByKeyAndByItem)
             memo->setPlainText(QStringLiteral("alpha beta"));
             selectFirstWord();
             QApplication::clipboard()->setText(QStringLiteral("[clip]"));
+            EXPECT_TRUE(item(row.item)->isEnabled());
             if (byKey)
                 press(row.key);
             else
@@ -146,21 +147,11 @@ TEST_P(DocumentKeys, CutDeleteAndSelectAllActByKeyAndByItem)
             EXPECT_EQ(memo->textCursor().selectedText(), QString::fromUtf16(row.selected));
         }
     }
-}
-
-// As the main window's cut command: nothing selected, nothing to cut.
-TEST_P(DocumentKeys, CutAndDeleteWantASelectionSelectAllAText)
-{
-    EXPECT_TRUE(item("Cut1")->isEnabled());
-    EXPECT_TRUE(item("Delete1")->isEnabled());
+    // As the main window's cut command: nothing selected, nothing to cut.
     memo->moveCursor(QTextCursor::End);
-    EXPECT_FALSE(item("Cut1")->isEnabled());
-    EXPECT_FALSE(item("Delete1")->isEnabled());
-    EXPECT_TRUE(item("Selectall1")->isEnabled());
+    EXPECT_FALSE(item("Cut1")->isEnabled() || item("Delete1")->isEnabled());
     press(Qt::Key_X);
-    press(Qt::Key_D);
     EXPECT_EQ(memo->toPlainText(), u"alpha beta");
-    EXPECT_EQ(QApplication::clipboard()->text(), u"[clip]");
     memo->clear();
     EXPECT_FALSE(item("Selectall1")->isEnabled());
 }
