@@ -16,8 +16,8 @@ void AskAndGoToLine(QPlainTextEdit *edit)
     if (!chosen)
         return;
     if (*chosen < 1 || *chosen > lineCount) {
-        const QString refusal = QStringLiteral("Zeile %1 gibt es nicht: der Text hat %2 Zeilen.").arg(*chosen).arg(lineCount);
-        desktop().message(edit, {MessageKind::Warning, refusal, {MessageButton::Ok}, {}});
+        const QString refusal = QStringLiteral("Zeile %1 gibt es nicht: der Text hat %2 Zeilen.");
+        desktop().message(edit, {MessageKind::Warning, refusal.arg(*chosen).arg(lineCount), {MessageButton::Ok}, {}});
         return;
     }
     edit->setTextCursor(QTextCursor(edit->document()->findBlockByNumber(*chosen - 1)));

@@ -38,7 +38,8 @@ TEST_F(DocumentWindow, FindSelectsTheMatchAndNotesWhereItWentOn)
         {"forward matching case", text, 0, 0, u"alpha", true, Qt::Key_Return, Qt::NoModifier, 14, 19, u""},
         {"after the selection", text, 8, 13, u"alpha", false, Qt::Key_Enter, Qt::NoModifier, 14, 19, u""},
         {"backward", text, 26, 26, u"alpha", false, Qt::Key_Return, Qt::ShiftModifier, 14, 19, u""},
-        {"F3 wraps", text, 30, 35, u"key", false, Qt::Key_F3, Qt::NoModifier, 4, 7, u"Ende erreicht, am Anfang fortgesetzt"},
+        {"F3 wraps", text, 30, 35, u"key", false, Qt::Key_F3, Qt::NoModifier, 4, 7,
+         u"Ende erreicht, am Anfang fortgesetzt"},
         {"Shift+F3 wraps", text, 0, 0, u"KEY", true, Qt::Key_F3, Qt::ShiftModifier, 26, 29,
          u"Anfang erreicht, am Ende fortgesetzt"},
         {"not found", text, 4, 7, u"beta", false, Qt::Key_Return, Qt::NoModifier, -1, -1, u"nicht gefunden"},
@@ -99,6 +100,10 @@ TEST_F(DocumentWindow, FindingAfterAReloadSearchesTheRebuiltText)
     EXPECT_TRUE(bar->isVisible());
     EXPECT_EQ(document->MemoIni->textCursor().selectionStart(), 15);
     EXPECT_EQ(document->MemoIni->textCursor().selectedText(), u"$0000B002");
+    // Finding only selects: Save writes what it would have written.
+    host.choose(QStringLiteral("Save1"));
+    const QByteArray written = QByteArray(exampleRebuilt).replace("A001,bf;Read and write", "B002,bf;Read");
+    EXPECT_EQ(folder.read(QStringLiteral("myapp_v2.ini")), written);
 }
 
 } // namespace
