@@ -1,9 +1,12 @@
 #include "documents/CHILDWINIni.h"
+#include "documents/FindBar.h"
 #include "documents/IniModel.h"
 #include "documents/ReEnabledEvent.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -188,6 +191,40 @@ void BM_SaveInitAfterTyping(benchmark::State &state)
 }
 // Typed about 3,000 lines above the written one ([Section1500] is line 153,000), and at the top.
 BENCHMARK(BM_SaveInitAfterTyping)->Arg(150000)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The find bar finding a line of the last section from the start of the
+// text: the text read, searched, the match selected and scrolled into view.
+// Arguments: match case, and whether the user typed since the text was
+// given (the text must then be read back out of the text area).
+void BM_FindInTheLastSection(benchmark::State &state)
+{
+    const std::unique_ptr<TMDIChild> document = openLargeDocument();
+    QPlainTextEdit *text = document->MemoIni;
+    auto *bar = document->findChild<FindBar *>();
+    const QString needle = document->IniFile()->sections().constLast().lines.at(50);
+    bar->open();
+    bar->EDT_Find->setText(state.range(0) ? needle : needle.toUpper());
+    bar->CHB_MatchCase->setChecked(state.range(0) != 0);
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (state.range(1))
+            QTextCursor(text->document()->findBlockByNumber(1)).insertText(QStringLiteral("x"));
+        text->moveCursor(QTextCursor::Start);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        bar->findNext();
+        QApplication::processEvents();
+    }
+    // The line sits among the last section's hundred, not in an earlier one.
+    if (text->textCursor().selectedText() != needle || text->textCursor().blockNumber() < text->blockCount() - 110)
+        state.SkipWithError("the line of the last section was not found");
+}
+BENCHMARK(BM_FindInTheLastSection)
+    ->ArgNames({"matchCase", "typed"})
+    ->Args({1, 0})
+    ->Args({0, 0})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_WriteIntoTheLastSection(benchmark::State &state)
 {

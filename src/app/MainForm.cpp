@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/ActionStates.h"
+#include "app/CaretStatus.h"
 #include "app/aboutBox.h"
 #include "app/Environment.h"
 #include "app/FileDrop.h"
@@ -150,6 +151,7 @@ void TMainForm::createStatusBar()
 {
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     statusBar()->setSizeGripEnabled(false);
+    m_caretStatus = new TCaretStatus(statusBar());
 }
 
 void TMainForm::connectActions()
@@ -206,6 +208,7 @@ void TMainForm::updateMenus()
 {
     const TMDIChild *document = ActiveDocument();
     m_menuMerger->show(document ? document->menus() : QList<QMenu *>{});
+    m_caretStatus->follow(ActiveDocument());
 }
 
 void TMainForm::updateWindowMenu()

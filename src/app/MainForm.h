@@ -10,6 +10,7 @@ class QMdiArea;
 class QMenu;
 class TAboutBox;
 class TActionStates;
+class TCaretStatus;
 class TMDIChild;
 class TMenuMerger;
 
@@ -72,4 +73,5 @@ private:
     QList<QAction *> m_windowListItems;
     std::unique_ptr<TMenuMerger> m_menuMerger;
     TActionStates *m_actionStates = nullptr;
+    TCaretStatus *m_caretStatus = nullptr;
 };

@@ -1,10 +1,13 @@
 #include "documents/CHILDWINIni.h"
 
 #include "documents/CHILDWINBit.h"
-#include "documents/FlagLine.h"
+#include "documents/EditItemStates.h"
+#include "documents/FindBar.h"
+#include "documents/GoToLine.h"
 #include "documents/IniPrintout.h"
 #include "documents/PlainTextPrinter.h"
 #include "documents/ReEnabledEvent.h"
+#include "documents/TextAreaFlagWords.h"
 #include "documents/TextAreaView.h"
 #include "platform/CommandGuard.h"
 #include "platform/Desktop.h"
@@ -71,10 +74,14 @@ void TMDIChild::setUpMemoIni()
     MemoIni->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MemoIni->installEventFilter(this);
     MemoIni->viewport()->installEventFilter(this);
+    ShowFlagLineToolTips(MemoIni);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(MemoIni);
+    m_findBar = new FindBar(MemoIni, this);
+    layout->addWidget(m_findBar);
     setFocusProxy(MemoIni);
 }
 
@@ -91,8 +98,14 @@ void TMDIChild::connectMenus()
     onChoose(m_menus.Saveas1, &TMDIChild::Saveas1Click);
     onChoose(m_menus.Print1, &TMDIChild::Print1Click);
     onChoose(m_menus.Printersetup1, &TMDIChild::Printersetup1Click);
+    onChoose(m_menus.Cut1, &TMDIChild::Cut1Click);
     onChoose(m_menus.Copy1, &TMDIChild::Copy1Click);
     onChoose(m_menus.Paste1, &TMDIChild::Paste1Click);
+    onChoose(m_menus.Delete1, &TMDIChild::Delete1Click);
+    onChoose(m_menus.Selectall1, &TMDIChild::Selectall1Click);
+    onChoose(m_menus.Find1, &TMDIChild::Find1Click);
+    onChoose(m_menus.Gotoline1, &TMDIChild::Gotoline1Click);
+    FollowTextAreaForEditItems(m_menus, MemoIni);
 }
 
 void TMDIChild::LoadExistingFile()
@@ -182,8 +195,7 @@ void TMDIChild::breakLine()
 // window; on any other line it only selects the word, as text areas do.
 void TMDIChild::MemoIniDblClick(const QPoint &pos)
 {
-    const std::optional<TFlagWordLocation> flagWord =
-        FindFlagWord([this](int line) { return TextAreaLine(MemoIni, line); }, TextAreaLineAt(MemoIni, pos));
+    const std::optional<TFlagWordLocation> flagWord = FlagWordOnLine(MemoIni, TextAreaLineAt(MemoIni, pos));
     if (!flagWord)
         return;
     auto *editor = new TMDIChildBit(this);
@@ -289,6 +301,11 @@ void TMDIChild::Printersetup1Click()
     desktop().printerSetupDialog(this, applicationPrinter());
 }
 
+void TMDIChild::Cut1Click()
+{
+    MemoIni->cut();
+}
+
 void TMDIChild::Copy1Click()
 {
     MemoIni->copy();
@@ -297,6 +314,26 @@ void TMDIChild::Copy1Click()
 void TMDIChild::Paste1Click()
 {
     MemoIni->paste();
+}
+
+void TMDIChild::Delete1Click()
+{
+    MemoIni->textCursor().removeSelectedText();
+}
+
+void TMDIChild::Selectall1Click()
+{
+    MemoIni->selectAll();
+}
+
+void TMDIChild::Find1Click()
+{
+    m_findBar->open();
+}
+
+void TMDIChild::Gotoline1Click()
+{
+    AskAndGoToLine(MemoIni);
 }
 
 void TMDIChild::UM_ReEnabled_Do()

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class FindBar;
 class QKeyEvent;
 class QPlainTextEdit;
 
@@ -54,8 +55,13 @@ private:
     void Saveas1Click();
     void Print1Click();
     void Printersetup1Click();
+    void Cut1Click();
     void Copy1Click();
     void Paste1Click();
+    void Delete1Click();
+    void Selectall1Click();
+    void Find1Click();
+    void Gotoline1Click();
     bool MemoIniKeyPress(const QKeyEvent &key);
     void MemoIniDblClick(const QPoint &pos);
     void FormClose();
@@ -67,6 +73,7 @@ private:
     TextEncoding documentEncoding() const;
 
     TDocumentMenus m_menus;
+    FindBar *m_findBar = nullptr;
     std::unique_ptr<TIniModel> m_iniFile;
     std::function<QDateTime()> m_printClock = &QDateTime::currentDateTime;
 };

@@ -42,6 +42,9 @@ TDocumentMenus::TDocumentMenus(QWidget *owner)
     Delete1 = addItem(Edit1, QStringLiteral("Delete1"), QStringLiteral("De&lete"), Qt::CTRL | Qt::Key_D);
     Edit1->addSeparator();
     Selectall1 = addItem(Edit1, QStringLiteral("Selectall1"), QStringLiteral("Select &all"), Qt::CTRL | Qt::Key_A);
+    Edit1->addSeparator();
+    Find1 = addItem(Edit1, QStringLiteral("Find1"), QStringLiteral("&Suchen..."), Qt::CTRL | Qt::Key_F);
+    Gotoline1 = addItem(Edit1, QStringLiteral("Gotoline1"), QStringLiteral("&Gehe zu Zeile..."), Qt::CTRL | Qt::Key_G);
 }
 
 QAction *TDocumentMenus::itemCarrying(const QKeyEvent &key) const

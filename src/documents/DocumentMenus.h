@@ -31,6 +31,8 @@ struct TDocumentMenus
     QAction *Paste1 = nullptr;
     QAction *Delete1 = nullptr;
     QAction *Selectall1 = nullptr;
+    QAction *Find1 = nullptr;
+    QAction *Gotoline1 = nullptr;
 
     QList<QMenu *> menus() const { return {File1, Edit1}; }
     // The item whose shortcut is `key`'s combination, or nullptr.

@@ -33,6 +33,16 @@ struct FileDialogRequest
     bool mustExist = false;
 };
 
+// A question for one whole number between minimum and maximum.
+struct NumberRequest
+{
+    QString title;
+    QString label;
+    int minimum = 0;
+    int maximum = 0;
+    int value = 0; // offered at first
+};
+
 // The desktop services the system calls: file dialogs, message boxes,
 // print dialogs and the shell's "open". The real implementation talks to
 // Qt; the scripted one answers tests.
@@ -50,6 +60,8 @@ public:
     MessageButton message(QWidget *parent, const MessageRequest &request);
     virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
     virtual bool printerSetupDialog(QWidget *parent, QPrinter &printer) = 0;
+    // The number the user confirmed; nothing when cancelled.
+    virtual std::optional<int> askNumber(QWidget *parent, const NumberRequest &request) = 0;
     // true when the shell could open the file or address.
     virtual bool shellOpen(QWidget *parent, const QString &target) = 0;
 

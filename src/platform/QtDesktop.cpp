@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -131,6 +132,14 @@ bool QtDesktop::printerSetupDialog(QWidget *parent, QPrinter &printer)
 {
     QPageSetupDialog dialog(&printer, parent);
     return execWithNormalCursor(dialog) == QDialog::Accepted;
+}
+
+std::optional<int> QtDesktop::askNumber(QWidget *parent, const NumberRequest &request)
+{
+    bool confirmed = false;
+    const int number = QInputDialog::getInt(parent, request.title, request.label, request.value, request.minimum,
+                                            request.maximum, 1, &confirmed);
+    return confirmed ? std::optional<int>(number) : std::nullopt;
 }
 
 bool QtDesktop::shellOpen(QWidget *, const QString &target)

@@ -9,6 +9,7 @@ class QtDesktop : public IDesktop
 public:
     bool printDialog(QWidget *parent, QPrinter &printer) override;
     bool printerSetupDialog(QWidget *parent, QPrinter &printer) override;
+    std::optional<int> askNumber(QWidget *parent, const NumberRequest &request) override;
     bool shellOpen(QWidget *parent, const QString &target) override;
 
 protected:

@@ -99,3 +99,14 @@ bool ScriptedDesktop::shellOpen(QWidget *, const QString &target)
     m_calls.push_back({CallKind::ShellOpen, {}, {}, target});
     return shellSucceeds;
 }
+
+std::optional<int> ScriptedDesktop::askNumber(QWidget *, const NumberRequest &request)
+{
+    numberQuestions.push_back(request);
+    std::optional<int> answer;
+    if (!numberAnswers.empty()) {
+        answer = numberAnswers.front();
+        numberAnswers.pop_front();
+    }
+    return answer;
+}

@@ -34,6 +34,9 @@ public:
     // A confirmed printer setup turns the page to this orientation.
     std::optional<QPageLayout::Orientation> setupOrientation;
     bool shellSucceeds = true;
+    // Answers to number questions; unscripted ones are cancelled.
+    std::deque<std::optional<int>> numberAnswers;
+    std::vector<NumberRequest> numberQuestions;
 
     const std::vector<Call> &calls() const { return m_calls; }
     std::vector<MessageRequest> messages() const;
@@ -42,6 +45,7 @@ public:
 
     bool printDialog(QWidget *parent, QPrinter &printer) override;
     bool printerSetupDialog(QWidget *parent, QPrinter &printer) override;
+    std::optional<int> askNumber(QWidget *parent, const NumberRequest &request) override;
     bool shellOpen(QWidget *parent, const QString &target) override;
 
 protected:

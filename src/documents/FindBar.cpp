@@ -1,0 +1,148 @@
+#include "documents/FindBar.h"
+
+#include "documents/TextAreaView.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QToolButton>
+
+namespace {
+
+QToolButton *addButton(QWidget *bar, const QString &objectName, const QString &toolTip)
+{
+    auto *button = new QToolButton(bar);
+    button->setObjectName(objectName);
+    button->setToolTip(toolTip);
+    button->setAutoRaise(true);
+    bar->layout()->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+FindBar::FindBar(QPlainTextEdit *text, QWidget *window)
+    : QWidget(window)
+    , EDT_Find(new QLineEdit(this))
+    , CHB_MatchCase(new QCheckBox(QStringLiteral("Groß-/Kleinschreibung beachten"), this))
+    , m_text(text)
+    , m_note(new QLabel(this))
+{
+    setObjectName(QStringLiteral("FindBar"));
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 2, 4, 2);
+    auto *caption = new QLabel(QStringLiteral("Suchen:"), this);
+    caption->setBuddy(EDT_Find);
+    layout->addWidget(caption);
+    EDT_Find->setObjectName(QStringLiteral("EDT_Find"));
+    EDT_Find->installEventFilter(this);
+    layout->addWidget(EDT_Find, 1);
+    QToolButton *previous = addButton(this, QStringLiteral("BTN_FindPrevious"),
+                                      QStringLiteral("Rückwärts suchen (Umschalt+F3)"));
+    previous->setArrowType(Qt::UpArrow);
+    QToolButton *next = addButton(this, QStringLiteral("BTN_FindNext"), QStringLiteral("Weitersuchen (F3)"));
+    next->setArrowType(Qt::DownArrow);
+    CHB_MatchCase->setObjectName(QStringLiteral("CHB_MatchCase"));
+    layout->addWidget(CHB_MatchCase);
+    m_note->setObjectName(QStringLiteral("LBL_FindNote"));
+    layout->addWidget(m_note);
+    QToolButton *close = addButton(this, QStringLiteral("BTN_FindClose"), QStringLiteral("Schließen (Esc)"));
+    close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    connect(previous, &QToolButton::clicked, this, &FindBar::findPrevious);
+    connect(next, &QToolButton::clicked, this, &FindBar::findNext);
+    connect(close, &QToolButton::clicked, this, &FindBar::closeBar);
+    addSearchAgainKeys(window);
+    hide();
+}
+
+void FindBar::addSearchAgainKeys(QWidget *window)
+{
+    const auto addKey = [this, window](const QString &objectName, const QKeySequence &key, void (FindBar::*step)()) {
+        auto *again = new QAction(this);
+        again->setObjectName(objectName);
+        again->setShortcut(key);
+        again->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(again, &QAction::triggered, this, step);
+        window->addAction(again);
+    };
+    addKey(QStringLiteral("FindNext"), Qt::Key_F3, &FindBar::findNext);
+    addKey(QStringLiteral("FindPrevious"), Qt::SHIFT | Qt::Key_F3, &FindBar::findPrevious);
+}
+
+void FindBar::open()
+{
+    const QString selected = m_text->textCursor().selectedText();
+    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))
+        EDT_Find->setText(selected);
+    show();
+    EDT_Find->selectAll();
+    EDT_Find->setFocus();
+}
+
+void FindBar::closeBar()
+{
+    hide();
+    m_text->setFocus();
+}
+
+bool FindBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == EDT_Find && event->type() == QEvent::KeyPress) {
+        const auto &key = static_cast<const QKeyEvent &>(*event);
+        if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+            find(key.modifiers().testFlag(Qt::ShiftModifier) ? SearchDirection::Backward : SearchDirection::Forward);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FindBar::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        closeBar();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// The text is read as the file holds it, so a typed character that the
+// area shows by a stand-in is found; every stand-in takes the place of one
+// character, so positions in it are positions in the area.
+void FindBar::find(SearchDirection direction)
+{
+    const QString needle = EDT_Find->text();
+    if (needle.isEmpty()) {
+        open(); // F3 before anything was searched: ask what to find
+        return;
+    }
+    show(); // F3 after the bar was closed shows where it searched
+    const QTextCursor caret = m_text->textCursor();
+    const Qt::CaseSensitivity matchCase = CHB_MatchCase->isChecked() ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const std::optional<TTextMatch> match = FindText(TextAreaText(m_text), needle, caret.selectionStart(),
+                                                     caret.selectionEnd(), direction, matchCase);
+    if (!match) {
+        m_note->setText(needle.isEmpty() ? QString() : QStringLiteral("nicht gefunden"));
+        return;
+    }
+    if (!match->wrapped)
+        m_note->clear();
+    else if (direction == SearchDirection::Forward)
+        m_note->setText(QStringLiteral("Ende erreicht, am Anfang fortgesetzt"));
+    else
+        m_note->setText(QStringLiteral("Anfang erreicht, am Ende fortgesetzt"));
+    select(match->position, needle.size());
+}
+
+void FindBar::select(qsizetype position, qsizetype length)
+{
+    QTextCursor found(m_text->document());
+    found.setPosition(int(position));
+    found.setPosition(int(position + length), QTextCursor::KeepAnchor);
+    m_text->setTextCursor(found);
+    m_text->ensureCursorVisible();
+}
