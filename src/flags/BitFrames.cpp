@@ -1,5 +1,7 @@
 #include "flags/BitFrames.h"
 
+#include "flags/BinaryWordStrip.h"
+#include "flags/FlagValueField.h"
 #include "flags/FlagWord.h"
 #include "grid/CellGrid.h"
 #include "grid/CheckBoxColumn.h"
@@ -69,6 +71,7 @@ TBitFrame::TBitFrame(QWidget *parent)
     setObjectName(QStringLiteral("BitFrame"));
     createTopStrip();
     createBitTable();
+    createValueControls();
     createPopupMenu();
     createGridPrint();
     connectCommands();
@@ -76,6 +79,7 @@ TBitFrame::TBitFrame(QWidget *parent)
     auto *inner = new QVBoxLayout(GB_BitFrame);
     inner->addWidget(Panel1);
     inner->addWidget(GridBits, 1);
+    inner->addWidget(BinaryWord);
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(4, 4, 4, 4);
     outer->addWidget(GB_BitFrame);
@@ -109,6 +113,7 @@ void TBitFrame::SetFlagHexA(const QString &Value)
     m_flagHexA = *text;
     const quint32 word = ReadHexNumber(m_flagHexA);
     m_hexValue = word;
+    showWordControls();
     RecalculationBatch batch(*this);
     for (int row = 0; row < GridBits->RowCount(); ++row) {
         const quint32 mask = ReadHexNumber(u'$' + maskText(row));
@@ -153,10 +158,22 @@ void TBitFrame::GridBitsChange()
     TFlagWordSum sum;
     for (int row = 0; row < GridBits->RowCount(); ++row)
         sum.add(GridBits->Cell(ColBit->Index(), row).AsBoolean(), maskText(row));
-    m_hexValue = sum.value();
+    showFlagWord(sum.value());
+}
+
+void TBitFrame::showFlagWord(quint32 word)
+{
+    m_hexValue = word;
     m_flagHexA = u'$' + HexDigits8(m_hexValue);
     ColHex->Footer().SetCaption(HexDigits8(m_hexValue));
     ColMask->Footer().SetCaption(DecimalFooter(m_hexValue));
+    showWordControls();
+}
+
+void TBitFrame::showWordControls()
+{
+    EDT_Value->ShowWord(m_hexValue);
+    BinaryWord->SetWord(m_hexValue);
 }
 
 void TBitFrame::FillMasks(bool bottomUp)

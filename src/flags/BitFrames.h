@@ -10,8 +10,10 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QMenu;
+class TBinaryWordStrip;
 class TCellGrid;
 class TCheckBoxColumn;
+class TFlagValueField;
 class TTextColumn;
 
 // The flag editor: one 32-bit flag word as a bit table of one row per
@@ -98,11 +100,14 @@ public:
     QGroupBox *GB_Prefix = nullptr;
     QComboBox *CBX_Prefix = nullptr;
     QCheckBox *CHB_Bottom = nullptr;
+    QGroupBox *GB_Value = nullptr;
+    TFlagValueField *EDT_Value = nullptr;
     TCellGrid *const GridBits;
     TCheckBoxColumn *ColBit = nullptr;
     TTextColumn *ColHex = nullptr;
     TTextColumn *ColMask = nullptr;
     TTextColumn *ColLabel = nullptr;
+    TBinaryWordStrip *BinaryWord = nullptr; // below the table
 
     QMenu *const PopupBits;
     QAction *MI_BF_Load = nullptr;
@@ -135,6 +140,7 @@ private:
     };
 
     void createTopStrip();
+    void createValueControls();
     void createBitTable();
     void createPopupMenu();
     void createGridPrint();
@@ -149,11 +155,18 @@ private:
     void MI_BF_ClearClick();
     void MI_IncClick(QAction *Sender);
     void Print1Click();
+    void EDT_ValueEnter(quint32 word);
+    void BinaryWordClick(int bit);
 
     TIncludeSource includeSource() const;
     void applySelectedItems(const QString &settingsFile);
     void storeSelectedItems(const QString &settingsFile) const;
     QString maskText(int row) const;
+    // The word into HexValue, FlagHexA, the footers, the value field and
+    // the binary strip.
+    void showFlagWord(quint32 word);
+    // HexValue into the value field and the binary strip.
+    void showWordControls();
 
     quint32 m_hexValue = 0;
     bool m_bottomUp = false;
