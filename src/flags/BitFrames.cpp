@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QMenu>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace {
@@ -67,12 +68,14 @@ TBitFrame::TBitFrame(QWidget *parent)
     , Panel1(new QWidget(GB_BitFrame))
     , GridBits(new TCellGrid(GB_BitFrame))
     , PopupBits(new QMenu(this))
+    , m_undoStack(new QUndoStack(this))
 {
     setObjectName(QStringLiteral("BitFrame"));
     createTopStrip();
     createBitTable();
     createValueControls();
     createPopupMenu();
+    createUndoCommands();
     createGridPrint();
     connectCommands();
 
@@ -94,6 +97,7 @@ TBitFrame::~TBitFrame() = default;
 
 void TBitFrame::SetBottomUp(bool Value)
 {
+    UndoStep step(*this);
     m_bottomUp = Value;
     CHB_Bottom->setChecked(Value);
     const QString mirrored = ReversedHexText(m_flagHexA);
@@ -110,6 +114,7 @@ void TBitFrame::SetFlagHexA(const QString &Value)
     const std::optional<QString> text = HexTextToStore(Value);
     if (!text)
         return;
+    UndoStep step(*this);
     m_flagHexA = *text;
     const quint32 word = ReadHexNumber(m_flagHexA);
     m_hexValue = word;
@@ -200,6 +205,7 @@ void TBitFrame::ShadeRowGroups()
 
 void TBitFrame::ClearTable()
 {
+    UndoStep step(*this);
     RecalculationBatch batch(*this);
     const int rows = GridBits->StartRowCount();
     GridBits->ClearRows();
