@@ -116,7 +116,7 @@ bool bitFrame(const QString &folder)
     frame.GB_BitFrame->setTitle(QStringLiteral("/home/user/data/MyappAccessFlags.bfx"));
     frame.GridBits->SetSelectedCell(2, 30);
 
-    frame.resize(565, 680);
+    frame.resize(565, 719);
     frame.show();
     frame.GridBits->setFocus();
     QApplication::processEvents();

@@ -15,9 +15,11 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -122,6 +124,9 @@ void TMDIChildBit::OpenFlagWord(const QString &documentTitle, const TFlagWordLoc
     TBitFrame1->SetIniBaseName(base);
     TBitFrame1->SetFlagNote(flagWord.line.note);
     const auto [hexText, prefix] = SplitValuePart(flagWord.line.valuePart);
+    // The window's history starts with the line's value, also when that
+    // value is refused.
+    const auto startHistory = qScopeGuard([this] { TBitFrame1->UndoStack()->clear(); });
     TBitFrame1->LoadFlagFiles(FlagFilesName(base, section, key));
     TBitFrame1->SetFlagPrefix(prefix);
     TBitFrame1->SetFlagHexA(hexText);

@@ -42,6 +42,7 @@ QString orFallback(const QString &name)
 
 void TBitFrame::LoadFlagFiles(const QString &name)
 {
+    UndoStep step(*this);
     m_flagFileBase = FullPath(name);
     const QString tableFile = TableFileName(m_flagFileBase);
     const QString settingsFile = SettingsFileName(m_flagFileBase);
@@ -109,6 +110,7 @@ void TBitFrame::MI_BF_LoadClick()
         this, bitFileDialog(QStringLiteral("Bit files|*.bf?"), FolderPart(m_flagFileBase)));
     if (!chosen)
         return;
+    UndoStep step(*this);
     // Either file of the pair may be chosen; the pair is looked up in its
     // folder, which is now the current directory.
     const QString base = orFallback(BaseNameWithoutExtension(*chosen));

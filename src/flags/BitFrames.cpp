@@ -1,5 +1,7 @@
 #include "flags/BitFrames.h"
 
+#include "flags/BinaryWordStrip.h"
+#include "flags/FlagValueField.h"
 #include "flags/FlagWord.h"
 #include "grid/CellGrid.h"
 #include "grid/CheckBoxColumn.h"
@@ -11,6 +13,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QMenu>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace {
@@ -65,17 +68,21 @@ TBitFrame::TBitFrame(QWidget *parent)
     , Panel1(new QWidget(GB_BitFrame))
     , GridBits(new TCellGrid(GB_BitFrame))
     , PopupBits(new QMenu(this))
+    , m_undoStack(new QUndoStack(this))
 {
     setObjectName(QStringLiteral("BitFrame"));
     createTopStrip();
     createBitTable();
+    createValueControls();
     createPopupMenu();
+    createUndoCommands();
     createGridPrint();
     connectCommands();
 
     auto *inner = new QVBoxLayout(GB_BitFrame);
     inner->addWidget(Panel1);
     inner->addWidget(GridBits, 1);
+    inner->addWidget(BinaryWord);
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(4, 4, 4, 4);
     outer->addWidget(GB_BitFrame);
@@ -90,6 +97,7 @@ TBitFrame::~TBitFrame() = default;
 
 void TBitFrame::SetBottomUp(bool Value)
 {
+    UndoStep step(*this);
     m_bottomUp = Value;
     CHB_Bottom->setChecked(Value);
     const QString mirrored = ReversedHexText(m_flagHexA);
@@ -106,9 +114,11 @@ void TBitFrame::SetFlagHexA(const QString &Value)
     const std::optional<QString> text = HexTextToStore(Value);
     if (!text)
         return;
+    UndoStep step(*this);
     m_flagHexA = *text;
     const quint32 word = ReadHexNumber(m_flagHexA);
     m_hexValue = word;
+    showWordControls();
     RecalculationBatch batch(*this);
     for (int row = 0; row < GridBits->RowCount(); ++row) {
         const quint32 mask = ReadHexNumber(u'$' + maskText(row));
@@ -153,10 +163,22 @@ void TBitFrame::GridBitsChange()
     TFlagWordSum sum;
     for (int row = 0; row < GridBits->RowCount(); ++row)
         sum.add(GridBits->Cell(ColBit->Index(), row).AsBoolean(), maskText(row));
-    m_hexValue = sum.value();
+    showFlagWord(sum.value());
+}
+
+void TBitFrame::showFlagWord(quint32 word)
+{
+    m_hexValue = word;
     m_flagHexA = u'$' + HexDigits8(m_hexValue);
     ColHex->Footer().SetCaption(HexDigits8(m_hexValue));
     ColMask->Footer().SetCaption(DecimalFooter(m_hexValue));
+    showWordControls();
+}
+
+void TBitFrame::showWordControls()
+{
+    EDT_Value->ShowWord(m_hexValue);
+    BinaryWord->SetWord(m_hexValue);
 }
 
 void TBitFrame::FillMasks(bool bottomUp)
@@ -183,6 +205,7 @@ void TBitFrame::ShadeRowGroups()
 
 void TBitFrame::ClearTable()
 {
+    UndoStep step(*this);
     RecalculationBatch batch(*this);
     const int rows = GridBits->StartRowCount();
     GridBits->ClearRows();

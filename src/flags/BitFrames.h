@@ -1,17 +1,22 @@
 #pragma once
 
+#include "flags/BitTableUndo.h"
 #include "flags/IncludeFile.h"
 #include "grid/GridPrint.h"
 
 #include <QFrame>
+#include <optional>
 
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QMenu;
+class QUndoStack;
+class TBinaryWordStrip;
 class TCellGrid;
 class TCheckBoxColumn;
+class TFlagValueField;
 class TTextColumn;
 
 // The flag editor: one 32-bit flag word as a bit table of one row per
@@ -88,6 +93,12 @@ public:
     // Raises FileCreateError when the file cannot be written.
     void WriteIncludeFile(const QString &fileName, TIncludeForm form);
 
+    // --- Undo -----------------------------------------------------------------
+    // Each user action that changes the table is one step: a tick, an edited
+    // name or description, a typed value, an order change, Clear, Load and a
+    // hex text written to FlagHexA.
+    QUndoStack *UndoStack() const { return m_undoStack; }
+
     // --- Components -----------------------------------------------------------
     QGroupBox *const GB_BitFrame;
     QWidget *const Panel1;
@@ -98,11 +109,14 @@ public:
     QGroupBox *GB_Prefix = nullptr;
     QComboBox *CBX_Prefix = nullptr;
     QCheckBox *CHB_Bottom = nullptr;
+    QGroupBox *GB_Value = nullptr;
+    TFlagValueField *EDT_Value = nullptr;
     TCellGrid *const GridBits;
     TCheckBoxColumn *ColBit = nullptr;
     TTextColumn *ColHex = nullptr;
     TTextColumn *ColMask = nullptr;
     TTextColumn *ColLabel = nullptr;
+    TBinaryWordStrip *BinaryWord = nullptr; // below the table
 
     QMenu *const PopupBits;
     QAction *MI_BF_Load = nullptr;
@@ -113,6 +127,8 @@ public:
     QAction *MI_BF_Pascal = nullptr;
     QAction *MI_BF_CPP = nullptr;
     QAction *Print1 = nullptr;
+    QAction *MI_BF_Undo = nullptr;
+    QAction *MI_BF_Redo = nullptr;
     TGridPrint GridPrint; // bound to GridBits
 
 protected:
@@ -134,7 +150,24 @@ private:
         TBitFrame &m_frame;
     };
 
+    // A user action: the state before and after it become one undo step
+    // when they differ. Steps inside a step belong to the outermost.
+    class UndoStep
+    {
+    public:
+        explicit UndoStep(TBitFrame &frame);
+        ~UndoStep();
+        UndoStep(const UndoStep &) = delete;
+        UndoStep &operator=(const UndoStep &) = delete;
+
+    private:
+        TBitFrame &m_frame;
+    };
+    friend class TBitTableCommand;
+
     void createTopStrip();
+    void createValueControls();
+    void createUndoCommands();
     void createBitTable();
     void createPopupMenu();
     void createGridPrint();
@@ -149,11 +182,23 @@ private:
     void MI_BF_ClearClick();
     void MI_IncClick(QAction *Sender);
     void Print1Click();
+    void EDT_ValueEnter(quint32 word);
+    void BinaryWordClick(int bit);
+    void MI_BF_UndoClick();
+    void MI_BF_RedoClick();
 
     TIncludeSource includeSource() const;
     void applySelectedItems(const QString &settingsFile);
     void storeSelectedItems(const QString &settingsFile) const;
     QString maskText(int row) const;
+    // The word into HexValue, FlagHexA, the footers, the value field and
+    // the binary strip.
+    void showFlagWord(quint32 word);
+    // HexValue into the value field and the binary strip.
+    void showWordControls();
+    TBitTableState captureState() const;
+    void restoreState(const TBitTableState &state, TBitTableParts parts);
+    void recordUndoStep(const TBitTableState &before);
 
     quint32 m_hexValue = 0;
     bool m_bottomUp = false;
@@ -168,4 +213,8 @@ private:
     QString m_flagFileBase;
     int m_batchDepth = 0;
     bool m_recalculationDue = false;
+    QUndoStack *const m_undoStack;
+    int m_undoDepth = 0;
+    std::optional<TBitTableState> m_stepBefore;
+    std::optional<TBitTableState> m_gridEditBefore; // from OnEditAccept to OnAfterEdit
 };

@@ -1,10 +1,16 @@
 #include "BitFrameFixture.h"
 
+#include "flags/BinaryWordStrip.h"
+#include "flags/FlagValueField.h"
 #include "grid/CellGrid.h"
+#include "grid/InplaceEdit.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QDir>
 #include <QMenu>
+#include <QTest>
 
 BitFrameTest::BitFrameTest()
 {
@@ -45,6 +51,42 @@ void BitFrameTest::setName(int row, const QString &name, const QString &usedFor)
 {
     frame.GridBits->SetCells(2, row, name);
     frame.GridBits->SetCells(3, row, usedFor);
+}
+
+void BitFrameTest::typeInPlace(int col, int row, const QString &text)
+{
+    frame.show();
+    frame.GridBits->setFocus();
+    frame.GridBits->SetSelectedCell(col, row);
+    QTest::keyClicks(frame.GridBits, text.first(1)); // a typed character opens the editor
+    ASSERT_NE(frame.GridBits->inplaceEditor(), nullptr);
+    QTest::keyClicks(frame.GridBits->inplaceEditor(), text.sliced(1));
+    QTest::keyClick(frame.GridBits->inplaceEditor(), Qt::Key_Return);
+}
+
+void BitFrameTest::enterValue(TBitFrame &target, const QString &text)
+{
+    target.EDT_Value->setFocus();
+    target.EDT_Value->selectAll();
+    QTest::keyClick(target.EDT_Value, Qt::Key_Backspace);
+    QTest::keyClicks(target.EDT_Value, text);
+    QTest::keyClick(target.EDT_Value, Qt::Key_Return);
+}
+
+QString BitFrameTest::shown(const TBitFrame &target)
+{
+    QStringList parts;
+    for (int row = 0; row < target.GridBits->RowCount(); ++row) {
+        const QString tick = target.GridBits->Cell(0, row).AsBoolean() ? QStringLiteral("x") : QStringLiteral("-");
+        parts << tick + target.GridBits->Cells(1, row) + u'/' + target.GridBits->Cells(2, row) + u'/' +
+                     target.GridBits->Cells(3, row);
+    }
+    const auto footer = [&target](int col) { return target.GridBits->Columns[col]->Footer().Caption(); };
+    parts << target.FlagHexA() + u' ' + QString::number(target.HexValue()) << footer(1) + u'|' + footer(2)
+          << target.EDT_Value->text() << target.BinaryWord->Text()
+          << (target.CHB_Bottom->isChecked() ? QStringLiteral("bottom-up") : QStringLiteral("top-down"))
+          << target.GB_BitFrame->title();
+    return parts.join(u'\n');
 }
 
 void BitFrameTest::choose(const QString &item)

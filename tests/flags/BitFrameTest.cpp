@@ -79,7 +79,8 @@ TEST_F(BitFrameTest, TheTopStripTableAndMenuCarryTheirCaptionsAndHints)
     EXPECT_TRUE(QFontInfo(frame.ColMask->Font()).fixedPitch());
 
     EXPECT_EQ(captions(frame.PopupBits), QStringList({u"&Load"_s, u"&Save"_s, u"Save &As"_s, u"&Clear"_s,
-                                                      u"&Include create"_s, u"&Print"_s}));
+                                                      u"&Include create"_s, u"&Print"_s, u""_s, u"&Undo"_s,
+                                                      u"&Redo"_s}));
     EXPECT_EQ(captions(frame.MI_Inc), QStringList({u"Pascal"_s, u"CPP"_s}));
 }
 
@@ -272,14 +273,14 @@ TEST_F(BitFrameTest, TabGoesThroughTheTopStripIntoTheTable)
     QApplication::setActiveWindow(&frame);
     frame.CBX_Section->setFocus();
     QStringList order;
-    for (int step = 0; step < 4; ++step) {
+    for (int step = 0; step < 5; ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget *focus = QApplication::focusWidget();
         while (focus && focus->objectName().isEmpty())
             focus = focus->parentWidget();
         order << (focus ? focus->objectName() : u"none"_s);
     }
-    EXPECT_EQ(order, QStringList({u"CBX_Label"_s, u"CBX_Prefix"_s, u"CHB_Bottom"_s, u"GridBits"_s}));
+    EXPECT_EQ(order, QStringList({u"CBX_Label"_s, u"CBX_Prefix"_s, u"CHB_Bottom"_s, u"EDT_Value"_s, u"GridBits"_s}));
 }
 
 } // namespace

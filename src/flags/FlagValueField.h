@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+
+// The flag word as a number to type: it shows "$" and 8 digits; Enter
+// reads any form ReadTypedFlagValue knows and reports the word, Escape or
+// leaving the field shows the word again. A text that is no flag word
+// changes nothing: the field is marked in the error colour, with a hint
+// naming the accepted forms, until the text is edited.
+class TFlagValueField : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit TFlagValueField(QWidget *parent = nullptr);
+
+    void ShowWord(quint32 word);
+    bool Marked() const { return m_marked; }
+
+    std::function<void(quint32 word)> OnEnter;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    void enter();
+    void setMarked(bool marked);
+
+    quint32 m_word = 0;
+    bool m_marked = false;
+};

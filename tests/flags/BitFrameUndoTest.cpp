@@ -1,0 +1,78 @@
+#include "BitFrameFixture.h"
+
+#include "flags/BinaryWordStrip.h"
+#include "grid/CellGrid.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QTest>
+#include <QUndoStack>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct UndoCase
+{
+    const char *name;
+    std::function<void()> act;
+};
+
+// Each case acts on the table the cases before it left.
+TEST_F(BitFrameTest, EveryActionIsOneStepThatUndoRestoresAndRedoRepeats)
+{
+    QStringList forty;
+    for (int row = 0; row < 40; ++row)
+        forty << (row == 3 ? u"True;10000000;Loaded;From a file"_s : u"False;00000000;;"_s);
+    folder.write(u"Forty.bfx"_s, gridTextFile(forty));
+    desktop.fileAnswers = {path(u"Forty.bfi"_s)};
+    const UndoCase cases[] = {
+        {"a name typed in place", [this] { typeInPlace(2, 16, u"Owner"_s); }},
+        {"a description typed in place", [this] { typeInPlace(3, 16, u"Owner may change rights"_s); }},
+        {"a tick", [this] { toggle(30); }},
+        {"a value entered", [this] { enterValue(frame, u"0b1000_0000_0000_0000_1010_0000_0000_0001"_s); }},
+        {"a hex text written", [this] { frame.SetFlagHexA(u"$0000A001"_s); }},
+        {"a click on the binary strip",
+         [this] {
+             QTest::mouseClick(frame.BinaryWord, Qt::LeftButton, {}, frame.BinaryWord->BitRect(1).center());
+         }},
+        {"Load", [this] { choose(u"MI_BF_Load"_s); }},
+        {"the order change", [this] { frame.CHB_Bottom->click(); }},
+        {"Clear, of every name and the files in use", [this] { choose(u"MI_BF_Clear"_s); }},
+    };
+    frame.show();
+    for (const UndoCase &c : cases) {
+        const QString before = shown(frame);
+        const int steps = frame.UndoStack()->count();
+        c.act();
+        const QString after = shown(frame);
+        ASSERT_NE(after, before) << c.name;
+        EXPECT_EQ(frame.UndoStack()->count(), steps + 1) << c.name;
+        choose(u"MI_BF_Undo"_s);
+        EXPECT_EQ(shown(frame), before) << c.name;
+        EXPECT_TRUE(frame.MI_BF_Redo->isEnabled()) << c.name;
+        choose(u"MI_BF_Redo"_s);
+        EXPECT_EQ(shown(frame), after) << c.name;
+    }
+    EXPECT_TRUE(desktop.messageTexts().isEmpty());
+}
+
+TEST_F(BitFrameTest, ANewActionDropsTheStepsToRedo)
+{
+    EXPECT_FALSE(frame.MI_BF_Undo->isEnabled() || frame.MI_BF_Redo->isEnabled());
+    toggle(31);
+    toggle(30);
+    choose(u"MI_BF_Undo"_s);
+    EXPECT_TRUE(frame.MI_BF_Undo->isEnabled() && frame.MI_BF_Redo->isEnabled());
+    toggle(0);
+    EXPECT_FALSE(frame.MI_BF_Redo->isEnabled());
+    choose(u"MI_BF_Redo"_s);
+    EXPECT_EQ(frame.FlagHexA(), u"$80000001"_s);
+    choose(u"MI_BF_Undo"_s);
+    choose(u"MI_BF_Undo"_s);
+    EXPECT_EQ(frame.FlagHexA(), u"$00000000"_s);
+    EXPECT_FALSE(frame.MI_BF_Undo->isEnabled());
+}
+
+} // namespace
