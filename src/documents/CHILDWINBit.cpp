@@ -1,14 +1,11 @@
 #include "documents/CHILDWINBit.h"
 
-#include "documents/FlagLine.h"
+#include "documents/FlagWordOpening.h"
 #include "documents/IniModel.h"
 #include "documents/ReEnabledEvent.h"
-#include "flags/BitDefinitionFiles.h"
 #include "flags/BitFrames.h"
 #include "grid/CellGrid.h"
 #include "platform/CommandGuard.h"
-#include "util/PathHelpers.h"
-#include "util/StringHelpers.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -64,19 +61,8 @@ TMDIChildBit::~TMDIChildBit() = default;
 
 void TMDIChildBit::OpenFlagWord(const QString &documentTitle, const TFlagWordLocation &flagWord)
 {
-    const QString base = CapitalizeFirst(BaseNameWithoutSuffix(documentTitle));
-    const QString section = CapitalizeFirst(flagWord.section);
-    const QString key = CapitalizeFirst(flagWord.line.key);
-    setWindowTitle(base + u' ' + section + u' ' + key);
-
-    TBitFrame1->SetSection(section);
-    TBitFrame1->SetFlagLabel(key);
-    TBitFrame1->SetIniBaseName(base);
-    TBitFrame1->SetFlagNote(flagWord.line.note);
-    const auto [hexText, prefix] = SplitValuePart(flagWord.line.valuePart);
-    TBitFrame1->LoadFlagFiles(FlagFilesName(base, section, key));
-    TBitFrame1->SetFlagPrefix(prefix);
-    TBitFrame1->SetFlagHexA(hexText);
+    setWindowTitle(FlagWordTitle(documentTitle, flagWord));
+    OpenFlagWordInFrame(*TBitFrame1, documentTitle, flagWord);
 }
 
 void TMDIChildBit::SaveInit1Click()

@@ -157,6 +157,7 @@ void TBitFrame::GridBitsChange()
     m_flagHexA = u'$' + HexDigits8(m_hexValue);
     ColHex->Footer().SetCaption(HexDigits8(m_hexValue));
     ColMask->Footer().SetCaption(DecimalFooter(m_hexValue));
+    markDefinitionFindings();
 }
 
 void TBitFrame::FillMasks(bool bottomUp)

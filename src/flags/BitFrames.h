@@ -87,6 +87,11 @@ public:
     // --- Include files ------------------------------------------------------
     // Raises FileCreateError when the file cannot be written.
     void WriteIncludeFile(const QString &fileName, TIncludeForm form);
+    // What "&Include create" does: writes the include file of the form
+    // beside the bit definition files; its full path.
+    QString CreateIncludeFile(TIncludeForm form);
+    // What the include generator reads from the frame.
+    TIncludeSource IncludeSource() const;
 
     // --- Components -----------------------------------------------------------
     QGroupBox *const GB_BitFrame;
@@ -112,6 +117,7 @@ public:
     QMenu *MI_Inc = nullptr;
     QAction *MI_BF_Pascal = nullptr;
     QAction *MI_BF_CPP = nullptr;
+    QAction *MI_BF_C = nullptr;
     QAction *Print1 = nullptr;
     TGridPrint GridPrint; // bound to GridBits
 
@@ -150,7 +156,9 @@ private:
     void MI_IncClick(QAction *Sender);
     void Print1Click();
 
-    TIncludeSource includeSource() const;
+    // The name and mask cells of rows that would break or mislead an
+    // include file, in the error colour with a hint saying why.
+    void markDefinitionFindings();
     void applySelectedItems(const QString &settingsFile);
     void storeSelectedItems(const QString &settingsFile) const;
     QString maskText(int row) const;
