@@ -29,3 +29,19 @@ add_custom_command(OUTPUT ${renderedIcons}
     VERBATIM)
 add_custom_target(program_icons ALL DEPENDS ${renderedIcons})
 install(DIRECTORY ${iconFolder}/ DESTINATION share/icons/hicolor)
+
+# tarvex-include beside tarvex, with a bin/ link like tarvex's and its
+# manual page, compressed as Debian wants it.
+install(TARGETS tarvex-include RUNTIME DESTINATION ${TARVEX_PROGRAM_DIR})
+set(includeLink ${PROJECT_BINARY_DIR}/install/bin/tarvex-include)
+file(CREATE_LINK ../${TARVEX_PROGRAM_DIR}/tarvex-include ${includeLink} SYMBOLIC)
+install(FILES ${includeLink} DESTINATION bin)
+set(includeManPage ${PROJECT_BINARY_DIR}/install/man/tarvex-include.1)
+add_custom_command(OUTPUT ${includeManPage}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/resources/tarvex-include.1 ${includeManPage}
+    COMMAND gzip -9 -n -f ${includeManPage}
+    DEPENDS ${PROJECT_SOURCE_DIR}/resources/tarvex-include.1
+    COMMENT "Compressing the manual page of tarvex-include"
+    VERBATIM)
+add_custom_target(include_man_page ALL DEPENDS ${includeManPage}.gz)
+install(FILES ${includeManPage}.gz DESTINATION share/man/man1)

@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libinih-dev # only the benchmarks use it, as a reference INI parser
     poppler-utils desktop-file-utils dpkg-dev file
+    fp-compiler # the tests compile the Pascal include files
     fonts-dejavu-core fonts-liberation
     "$@"
 )
