@@ -3,6 +3,7 @@
 #include "cli/IncludeReport.h"
 #include "documents/FlagWordOpening.h"
 #include "documents/ShownIniFile.h"
+#include "flags/BitDefinitionFiles.h"
 #include "flags/BitFrames.h"
 #include "flags/DefinitionChecks.h"
 #include "platform/Errors.h"
@@ -10,14 +11,15 @@
 
 #include <QFileInfo>
 #include <QIODevice>
+#include <algorithm>
 #include <memory>
 
 namespace {
 
-class IncludeRun
+class IncludeJob
 {
 public:
-    IncludeRun(const TIncludeArguments &arguments, const TShownIniFile &ini, QIODevice &out, QIODevice &err)
+    IncludeJob(const TIncludeArguments &arguments, const TShownIniFile &ini, QIODevice &out, QIODevice &err)
         : m_arguments(arguments)
         , m_ini(ini)
         , m_out(out)
@@ -29,7 +31,7 @@ public:
     {
         const std::optional<int> chosen = chosenLine();
         if (!m_arguments.section.isEmpty() && !chosen)
-            return isFailed;
+            return ExitFailed;
         const std::vector<int> lines = chosen ? std::vector<int>{*chosen} : m_ini.flagWordLines();
         for (const int shown : lines)
             includeFlagWord(shown);
@@ -58,9 +60,9 @@ private:
     {
         const TFlagWordLocation flagWord = *m_ini.flagWordAt(shown);
         const TFlagWordPlace place{m_ini.fileLine(shown), flagWord.section, flagWord.line.key};
+        // A frame per flag word, as each double click opens a new editor.
+        TBitFrame frame;
         try {
-            // A frame per flag word, as each double click opens a new editor.
-            TBitFrame frame;
             OpenFlagWordInFrame(frame, m_ini.fileName(), flagWord, QFileInfo(m_ini.fileName()).absolutePath());
             if (m_arguments.bottomUp)
                 frame.SetBottomUp(true);
@@ -68,13 +70,17 @@ private:
             m_report.findings(place, frame.IncludeSource(), findings);
             if (m_arguments.check) {
                 if (!findings.empty())
-                    m_status = std::max<int>(m_status, isFindings);
+                    m_status = std::max<int>(m_status, ExitFindings);
                 return;
             }
             write(frame);
+        } catch (const InOutError &error) {
+            // Only reading the table file fails so; the message does not name it.
+            m_report.error(place, TableFileName(frame.FlagFileBase()) + QStringLiteral(": ") + error.message());
+            m_status = ExitFailed;
         } catch (const TarvexError &error) {
             m_report.error(place, error.message());
-            m_status = isFailed;
+            m_status = ExitFailed;
         }
     }
 
@@ -96,7 +102,7 @@ private:
     const TShownIniFile &m_ini;
     QIODevice &m_out;
     TIncludeReport m_report;
-    int m_status = isDone;
+    int m_status = ExitDone;
 };
 
 } // namespace
@@ -108,7 +114,7 @@ int RunTarvexInclude(const TIncludeArguments &arguments, QIODevice &out, QIODevi
         ini = std::make_unique<TShownIniFile>(arguments.iniFile);
     } catch (const TarvexError &error) {
         TIncludeReport(arguments.iniFile, err).error(error.message());
-        return isFailed;
+        return ExitFailed;
     }
-    return IncludeRun(arguments, *ini, out, err).run();
+    return IncludeJob(arguments, *ini, out, err).run();
 }

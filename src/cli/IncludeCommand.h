@@ -5,7 +5,7 @@
 class QIODevice;
 
 // Exit statuses of tarvex-include.
-enum TIncludeStatus { isDone = 0, isFindings = 1, isFailed = 2 };
+enum TIncludeStatus { ExitDone = 0, ExitFindings = 1, ExitFailed = 2 };
 
 // Runs tarvex-include: for each flag word, what the bit editor does when
 // its line is double-clicked and the include file created at once. The

@@ -35,11 +35,11 @@ int main(int argc, char **argv)
     const TParsedArguments parsed = ParseIncludeArguments(QApplication::arguments());
     if (parsed.help) {
         out.write(IncludeUsageText().toUtf8());
-        return isDone;
+        return ExitDone;
     }
     if (!parsed.arguments) {
         err.write(QStringLiteral("tarvex-include: %1\n").arg(parsed.error).toUtf8() + IncludeUsageText().toUtf8());
-        return isFailed;
+        return ExitFailed;
     }
     return RunTarvexInclude(*parsed.arguments, out, err);
 }
