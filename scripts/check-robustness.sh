@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds every test with clang under AddressSanitizer and UndefinedBehavior-
 # Sanitizer and runs them, then runs each fuzzer on its seed corpus for a
-# fixed time. Exits non-zero on any test failure or sanitizer finding.
+# fixed time: every harness built into build/robustness/fuzz (the include
+# generator's among them), with its seeds and dictionary. Exits non-zero
+# on any test failure or sanitizer finding.
 # Usage: scripts/check-robustness.sh [seconds per fuzzer, default 30]
 set -euo pipefail
 cd "$(dirname "$0")/.."

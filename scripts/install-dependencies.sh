@@ -12,6 +12,7 @@ packages=(
     poppler-utils desktop-file-utils dpkg-dev file
     xvfb xauth x11-utils # a test reads a bit editor's X window properties on a virtual X server
     lintian appstream # the package check runs them
+    fp-compiler # the tests compile the Pascal include files
     fonts-dejavu-core fonts-liberation
     "$@"
 )

@@ -1,15 +1,12 @@
 #include "documents/CHILDWINBit.h"
 
-#include "documents/FlagLine.h"
+#include "documents/FlagWordOpening.h"
 #include "documents/IniModel.h"
 #include "documents/ReEnabledEvent.h"
 #include "documents/WindowCascade.h"
-#include "flags/BitDefinitionFiles.h"
 #include "flags/BitFrames.h"
 #include "grid/CellGrid.h"
 #include "platform/CommandGuard.h"
-#include "util/PathHelpers.h"
-#include "util/StringHelpers.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -114,22 +111,11 @@ QPoint TMDIChildBit::initialPlace() const
 
 void TMDIChildBit::OpenFlagWord(const QString &documentTitle, const TFlagWordLocation &flagWord)
 {
-    const QString base = CapitalizeFirst(BaseNameWithoutSuffix(documentTitle));
-    const QString section = CapitalizeFirst(flagWord.section);
-    const QString key = CapitalizeFirst(flagWord.line.key);
-    setWindowTitle(base + u' ' + section + u' ' + key);
-
-    TBitFrame1->SetSection(section);
-    TBitFrame1->SetFlagLabel(key);
-    TBitFrame1->SetIniBaseName(base);
-    TBitFrame1->SetFlagNote(flagWord.line.note);
-    const auto [hexText, prefix] = SplitValuePart(flagWord.line.valuePart);
+    setWindowTitle(FlagWordTitle(documentTitle, flagWord));
     // The window's history starts with the line's value, also when that
     // value is refused.
     const auto startHistory = qScopeGuard([this] { TBitFrame1->UndoStack()->clear(); });
-    TBitFrame1->LoadFlagFiles(FlagFilesName(base, section, key));
-    TBitFrame1->SetFlagPrefix(prefix);
-    TBitFrame1->SetFlagHexA(hexText);
+    OpenFlagWordInFrame(*TBitFrame1, documentTitle, flagWord);
 }
 
 void TMDIChildBit::SaveInit1Click()

@@ -135,18 +135,31 @@ std::optional<QString> upperKeyOf(const QString &line, const QLocale &locale)
     return locale.toUpper(line.first(equals));
 }
 
-// Applies the loading rules to one trimmed line of a text.
-void appendLine(QList<TIniSection> &sections, QStringView trimmedLine, LinesInPlace &buffer)
+enum class LineRole { Dropped, Header, Entry };
+
+// What the loading rules make of one trimmed line of a text.
+LineRole roleOf(QStringView trimmedLine, bool inSection)
 {
     if (trimmedLine.isEmpty() || trimmedLine.startsWith(u';'))
+        return LineRole::Dropped;
+    if (isSectionHeader(trimmedLine))
+        return LineRole::Header;
+    // Text before the first section has no place in the model.
+    return inSection ? LineRole::Entry : LineRole::Dropped;
+}
+
+void appendLine(QList<TIniSection> &sections, QStringView trimmedLine, LinesInPlace &buffer)
+{
+    switch (roleOf(trimmedLine, !sections.isEmpty())) {
+    case LineRole::Dropped:
         return;
-    if (isSectionHeader(trimmedLine)) {
+    case LineRole::Header:
         sections.append({buffer.line(TrimBlanksView(trimmedLine.sliced(1, trimmedLine.size() - 2))), {}});
         return;
+    case LineRole::Entry:
+        sections.last().lines.append(normalizedEntry(trimmedLine, buffer));
+        return;
     }
-    if (sections.isEmpty())
-        return; // text before the first section has no place in the model
-    sections.last().lines.append(normalizedEntry(trimmedLine, buffer));
 }
 
 } // namespace
@@ -172,6 +185,31 @@ void TIniModel::loadText(QString text)
     m_upperKeys.clear();
     LinesInPlace buffer(std::move(text));
     forEachLine(buffer.text(), [this, &buffer](QStringView line) { appendLine(m_sections, TrimBlanksView(line), buffer); });
+}
+
+QList<int> RebuiltLineSources(QStringView text)
+{
+    QList<int> sources;
+    bool inSection = false;
+    int number = 0;
+    forEachLine(text, [&](QStringView line) {
+        ++number;
+        switch (roleOf(TrimBlanksView(line), inSection)) {
+        case LineRole::Dropped:
+            return;
+        case LineRole::Header:
+            if (inSection)
+                sources.append(0); // the empty line after the section before
+            inSection = true;
+            break;
+        case LineRole::Entry:
+            break;
+        }
+        sources.append(number);
+    });
+    if (inSection)
+        sources.append(0);
+    return sources;
 }
 
 QString TIniModel::rebuiltText(QStringView lineEnd) const

@@ -20,6 +20,11 @@ struct TIniSection
     bool operator==(const TIniSection &) const = default;
 };
 
+// For each line of the text a model loaded from `text` rebuilds, the number
+// (from 1) of the line of `text` it stands for; 0 for the empty line that
+// ends each section.
+QList<int> RebuiltLineSources(QStringView text);
+
 // The in-memory INI file of a document: ordered sections of entry lines,
 // bound to one file. Comments, blank lines and text before the first
 // section are not kept, so the rebuilt text is the file's normal form.

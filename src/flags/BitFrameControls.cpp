@@ -158,6 +158,7 @@ void TBitFrame::createPopupMenu()
     MI_Inc->menuAction()->setObjectName(QStringLiteral("MI_Inc"));
     MI_BF_Pascal = item(MI_Inc, QStringLiteral("MI_BF_Pascal"), QStringLiteral("Pascal"));
     MI_BF_CPP = item(MI_Inc, QStringLiteral("MI_BF_CPP"), QStringLiteral("CPP"));
+    MI_BF_C = item(MI_Inc, QStringLiteral("MI_BF_C"), QStringLiteral("C header"));
     Print1 = item(PopupBits, QStringLiteral("Print1"), QStringLiteral("&Print"));
 }
 
@@ -175,7 +176,9 @@ void TBitFrame::connectCommands()
     onTrigger(Print1, &QAction::triggered, &TBitFrame::Print1Click);
     onTrigger(CHB_Bottom, &QCheckBox::clicked, &TBitFrame::CHB_BottomClick);
     onTrigger(CBX_Prefix, &QComboBox::activated, &TBitFrame::CBX_PrefixChange);
-    for (QAction *form : {MI_BF_Pascal, MI_BF_CPP})
+    // The prefix is part of every constant's name.
+    connect(CBX_Prefix, &QComboBox::currentTextChanged, this, [this] { markDefinitionFindings(); });
+    for (QAction *form : {MI_BF_Pascal, MI_BF_CPP, MI_BF_C})
         connect(form, &QAction::triggered, this, [this, form] { runCommand(this, [this, form] { MI_IncClick(form); }); });
 }
 

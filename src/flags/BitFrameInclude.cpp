@@ -4,7 +4,6 @@
 #include "grid/CellGrid.h"
 #include "grid/TextColumn.h"
 #include "platform/FileIo.h"
-#include "platform/TextCodec.h"
 
 #include <QComboBox>
 
@@ -17,19 +16,29 @@ void TBitFrame::SetIncludeC(bool Value)
 
 void TBitFrame::MI_IncClick(QAction *Sender)
 {
+    if (Sender == MI_BF_Pascal)
+        CreateIncludeFile(TIncludeForm::Pascal);
+    else if (Sender == MI_BF_C)
+        CreateIncludeFile(TIncludeForm::C);
+    else
+        CreateIncludeFile(TIncludeForm::Cpp);
+}
+
+QString TBitFrame::CreateIncludeFile(TIncludeForm form)
+{
     // A name still being typed counts: the popup menu leaves the editor open.
     GridBits->ApplyEditing();
-    const TIncludeForm form = Sender == MI_BF_Pascal ? TIncludeForm::Pascal : TIncludeForm::Cpp;
-    WriteIncludeFile(IncludeFileName(m_flagFileBase, m_bottomUp), form);
+    const QString fileName = IncludeFileName(m_flagFileBase, m_bottomUp, form);
+    WriteIncludeFile(fileName, form);
+    return fileName;
 }
 
 void TBitFrame::WriteIncludeFile(const QString &fileName, TIncludeForm form)
 {
-    TextEncoding encoding; // a new 8-bit text file
-    writeFileAtomically(fileName, encodeText(IncludeFileText(includeSource(), form), encoding));
+    writeFileAtomically(fileName, IncludeFileBytes(IncludeSource(), form));
 }
 
-TIncludeSource TBitFrame::includeSource() const
+TIncludeSource TBitFrame::IncludeSource() const
 {
     TIncludeSource source;
     source.prefixText = CBX_Prefix->currentText();

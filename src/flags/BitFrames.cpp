@@ -173,6 +173,7 @@ void TBitFrame::showFlagWord(quint32 word)
     ColHex->Footer().SetCaption(HexDigits8(m_hexValue));
     ColMask->Footer().SetCaption(DecimalFooter(m_hexValue));
     showWordControls();
+    markDefinitionFindings();
 }
 
 void TBitFrame::showWordControls()

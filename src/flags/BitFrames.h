@@ -92,6 +92,11 @@ public:
     // --- Include files ------------------------------------------------------
     // Raises FileCreateError when the file cannot be written.
     void WriteIncludeFile(const QString &fileName, TIncludeForm form);
+    // What "&Include create" does: writes the include file of the form
+    // beside the bit definition files; its full path.
+    QString CreateIncludeFile(TIncludeForm form);
+    // What the include generator reads from the frame.
+    TIncludeSource IncludeSource() const;
 
     // --- Undo -----------------------------------------------------------------
     // Each user action that changes the table is one step: a tick, an edited
@@ -126,6 +131,7 @@ public:
     QMenu *MI_Inc = nullptr;
     QAction *MI_BF_Pascal = nullptr;
     QAction *MI_BF_CPP = nullptr;
+    QAction *MI_BF_C = nullptr;
     QAction *Print1 = nullptr;
     QAction *MI_BF_Undo = nullptr;
     QAction *MI_BF_Redo = nullptr;
@@ -187,7 +193,9 @@ private:
     void MI_BF_UndoClick();
     void MI_BF_RedoClick();
 
-    TIncludeSource includeSource() const;
+    // The name and mask cells of rows that would break or mislead an
+    // include file, in the error colour with a hint saying why.
+    void markDefinitionFindings();
     void applySelectedItems(const QString &settingsFile);
     void storeSelectedItems(const QString &settingsFile) const;
     QString maskText(int row) const;

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // The include file of a flag word: one named constant per named bit and
-// one for the flag word's value, in Pascal or C++ form. The forms differ
-// only in what stands between the padded name and the value.
-enum class TIncludeForm { Pascal, Cpp };
+// one for the flag word's value, in Pascal or C++ form, or as a C header.
+// The Pascal and C++ forms differ only in what stands between the padded
+// name and the value; the C header (IncludeHeader.h) compiles as C and C++.
+enum class TIncludeForm { Pascal, Cpp, C };
 
 // One row of the bit table as the generator reads it: the cells of
 // "Hex Value", "Name (Mask)" and "Used for".
@@ -29,14 +32,34 @@ struct TIncludeSource
     QString flagWordHex; // the footer of "Hex Value": 8 hexadecimal digits
 };
 
+// A row that gives a constant: its index in the table, its name as the
+// file holds it (on one line, trimmed) and its cells.
+struct TNamedIncludeRow
+{
+    int row;
+    QString name;
+    const TIncludeRow *cells;
+};
+std::vector<TNamedIncludeRow> NamedIncludeRows(const TIncludeSource &source);
+
+// A cell text on one line: line breaks become blanks.
+QString IncludeOneLine(QString text);
+// Left-aligned in 24 characters; a longer name is kept whole.
+QString PaddedConstantName(const QString &name);
+// The four comment lines every form begins with.
+QStringList IncludeCommentLines(const TIncludeSource &source);
+
 // The constants' prefix: the text before its first ";", trimmed, at most
 // 8 characters.
 QString IncludeConstantPrefix(const QString &prefixText);
 
 // The four comment lines, a line per named row and the value line, each
-// ended by CR LF.
+// ended by CR LF (the C header adds its include guard).
 QString IncludeFileText(const TIncludeSource &source, TIncludeForm form);
+// The file's bytes: 8-bit text, as any new text file of the system.
+QByteArray IncludeFileBytes(const TIncludeSource &source, TIncludeForm form);
 
-// The absolute path of flagFileBase + ".inc" + "_up" or "_dn"; relative
-// names are resolved against the current directory.
-QString IncludeFileName(const QString &flagFileBase, bool bottomUp);
+// The absolute path of flagFileBase + ".inc" + "_up" or "_dn", or of
+// flagFileBase + ".h" for the C header; relative names are resolved
+// against the current directory.
+QString IncludeFileName(const QString &flagFileBase, bool bottomUp, TIncludeForm form = TIncludeForm::Pascal);

@@ -28,6 +28,12 @@ void TCell::SetFontStyle(TFontStyles Value)
     Changed();
 }
 
+void TCell::SetHint(const QString &Value)
+{
+    m_hint = Value;
+    Changed();
+}
+
 void TCell::Changed()
 {
     if (!m_creating)

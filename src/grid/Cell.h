@@ -36,6 +36,9 @@ public:
     void SetTextColor(const QColor &Value);
     TFontStyles FontStyle() const { return m_fontStyle; }
     void SetFontStyle(TFontStyles Value);
+    // A hint of the cell's own, shown where the mouse rests on it; none when empty.
+    const QString &Hint() const { return m_hint; }
+    void SetHint(const QString &Value);
 
     int Column() const { return m_column; }
     bool Creating() const { return m_creating; }
@@ -53,4 +56,5 @@ private:
     QColor m_color;
     QColor m_textColor;
     TFontStyles m_fontStyle;
+    QString m_hint;
 };

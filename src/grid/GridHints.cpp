@@ -20,9 +20,11 @@ std::optional<TGridHint> cellHint(const TCustomCellGrid &grid, const GridGeometr
                                   const TGridViewState &view)
 {
     const TCustomGridColumn &column = *grid.Columns[cell.ACol];
+    const QRect rect = geometry.cellRect(cell.ACol, cell.ARow);
+    if (const QString &own = grid.Cell(cell.ACol, cell.ARow).Hint(); !own.isEmpty())
+        return TGridHint{own, rect.topLeft(), rect, 0, true};
     if (!column.Options().Contains(coShowTextFitHint) || GridHints::textFits(grid, cell.ACol, cell.ARow, view))
         return std::nullopt;
-    const QRect rect = geometry.cellRect(cell.ACol, cell.ARow);
     const QString text = column.DisplayText(grid.Cells(cell.ACol, cell.ARow));
     return TGridHint{text, rect.topLeft(), rect, geometry.dataArea().width()};
 }

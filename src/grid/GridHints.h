@@ -21,9 +21,9 @@ struct TGridHint
 };
 
 // Which hint belongs under the mouse: a header cell's Header.Hint below
-// the header row at the column's left edge; the whole text of a data cell
-// of a coShowTextFitHint column that does not fit, over the cell; else
-// the grid's own Hint with ShowHint.
+// the header row at the column's left edge; a data cell's own Hint at the
+// mouse; the whole text of a data cell of a coShowTextFitHint column that
+// does not fit, over the cell; else the grid's own Hint with ShowHint.
 namespace GridHints {
 
 // Pixels a text needs beyond its width to fit into its column.

@@ -52,6 +52,24 @@ TEST(IncludeFileText, CppFormBottomUp)
                   "bfDefault                0x00000003; //Default set bits \r\n"_s);
 }
 
+TEST(IncludeFileText, CHeaderWithGuardDefinesAndCommentsThatCannotEndEarly)
+{
+    TIncludeSource source = accessFlags();
+    source.rows[2].usedFor = u"ends */ here /* or\r\nthere"_s;
+    EXPECT_EQ(IncludeFileText(source, TIncludeForm::C),
+              u"#ifndef TARVEX_MYAPPACCESSFLAGS_BFI_H\r\n"
+              "#define TARVEX_MYAPPACCESSFLAGS_BFI_H\r\n"
+              "//Based on values in ini-file section: Access Key: Flags\r\n"
+              "//Corresponding files are: /data/v1.*\r\n"_s +
+                  creditLine +
+                  u"//Attention: Mask values sorted top (MSB) to bottom (LSB)!\r\n"
+                  "#define bfWriteEnable            0x00000002u /* Write access */\r\n"
+                  "#define bfReadEnable             0x00000001u /* ends * / here / * or there */\r\n"
+                  "#define bfDefault                0x00000003u /* Default set bits */\r\n"
+                  "#endif\r\n"_s);
+    EXPECT_EQ(IncludeFileName(u"/data/MyappAccessFlags"_s, true, TIncludeForm::C), u"/data/MyappAccessFlags.h"_s);
+}
+
 TEST(IncludeFileText, ATableWithoutNamesAfterClearGivesFiveLines)
 {
     TIncludeSource source;

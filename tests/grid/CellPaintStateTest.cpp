@@ -146,6 +146,20 @@ TEST(CellPaintState, HintShowsTheWholeTextOverTheCellOnlyWhenItDoesNotFit)
     EXPECT_FALSE(GridHints::hintAt(g.grid, geometry, inCell, {}).has_value());
 }
 
+TEST(CellPaintState, ACellsOwnHintShowsAtTheMouseBeforeAnyOther)
+{
+    PaintGrid g;
+    g.grid.SetOptions({goHeader});
+    g.text->SetWidth(400);
+    g.grid.Cell(1, 2).SetHint(u"\"end\" is a keyword of Pascal"_qs);
+    const GridGeometry geometry(g.grid, QSize(400, 300), 0, 0);
+    const auto hint = GridHints::hintAt(g.grid, geometry, geometry.cellRect(1, 2).center(), {});
+    ASSERT_TRUE(hint.has_value());
+    EXPECT_EQ(hint->Text, u"\"end\" is a keyword of Pascal"_qs);
+    EXPECT_TRUE(hint->AtMouse);
+    EXPECT_FALSE(GridHints::hintAt(g.grid, geometry, geometry.cellRect(1, 1).center(), {}).has_value());
+}
+
 TEST(CellPaintState, HeaderHintShowsBelowTheHeaderAtTheColumnsLeftEdge)
 {
     PaintGrid g;

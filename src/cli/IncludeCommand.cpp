@@ -1,0 +1,120 @@
+#include "cli/IncludeCommand.h"
+
+#include "cli/IncludeReport.h"
+#include "documents/FlagWordOpening.h"
+#include "documents/ShownIniFile.h"
+#include "flags/BitDefinitionFiles.h"
+#include "flags/BitFrames.h"
+#include "flags/DefinitionChecks.h"
+#include "platform/Errors.h"
+#include "platform/FileIo.h"
+
+#include <QFileInfo>
+#include <QIODevice>
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+class IncludeJob
+{
+public:
+    IncludeJob(const TIncludeArguments &arguments, const TShownIniFile &ini, QIODevice &out, QIODevice &err)
+        : m_arguments(arguments)
+        , m_ini(ini)
+        , m_out(out)
+        , m_report(arguments.iniFile, err)
+    {
+    }
+
+    int run()
+    {
+        const std::optional<int> chosen = chosenLine();
+        if (!m_arguments.section.isEmpty() && !chosen)
+            return ExitFailed;
+        const std::vector<int> lines = chosen ? std::vector<int>{*chosen} : m_ini.flagWordLines();
+        for (const int shown : lines)
+            includeFlagWord(shown);
+        return m_status;
+    }
+
+private:
+    // The line of SECTION KEY, when given; an error when it is no flag line.
+    std::optional<int> chosenLine()
+    {
+        if (m_arguments.section.isEmpty())
+            return std::nullopt;
+        const std::optional<int> shown = m_ini.lineOfKey(m_arguments.section, m_arguments.key);
+        if (!shown) {
+            m_report.missing(m_arguments.section, m_arguments.key, m_ini.hasSection(m_arguments.section));
+            return std::nullopt;
+        }
+        if (!m_ini.flagWordAt(*shown)) {
+            m_report.notAFlagLine(m_ini.fileLine(*shown), m_arguments.section, m_arguments.key, m_ini.line(*shown));
+            return std::nullopt;
+        }
+        return shown;
+    }
+
+    void includeFlagWord(int shown)
+    {
+        const TFlagWordLocation flagWord = *m_ini.flagWordAt(shown);
+        const TFlagWordPlace place{m_ini.fileLine(shown), flagWord.section, flagWord.line.key};
+        // A frame per flag word, as each double click opens a new editor.
+        TBitFrame frame;
+        try {
+            OpenFlagWordInFrame(frame, m_ini.fileName(), flagWord, QFileInfo(m_ini.fileName()).absolutePath());
+            if (m_arguments.bottomUp)
+                frame.SetBottomUp(true);
+            const std::vector<TDefinitionFinding> findings = CheckDefinitions(frame.IncludeSource(), m_arguments.form);
+            m_report.findings(place, frame.IncludeSource(), findings);
+            if (m_arguments.check) {
+                if (!findings.empty())
+                    m_status = std::max<int>(m_status, ExitFindings);
+                return;
+            }
+            write(frame);
+        } catch (const InOutError &error) {
+            // Only reading the table file fails so; the message does not name it.
+            m_report.error(place, TableFileName(frame.FlagFileBase()) + QStringLiteral(": ") + error.message());
+            m_status = ExitFailed;
+        } catch (const TarvexError &error) {
+            m_report.error(place, error.message());
+            m_status = ExitFailed;
+        }
+    }
+
+    void write(TBitFrame &frame)
+    {
+        if (!m_arguments.output) {
+            writePath(frame.CreateIncludeFile(m_arguments.form));
+        } else if (*m_arguments.output == QStringLiteral("-")) {
+            m_out.write(IncludeFileBytes(frame.IncludeSource(), m_arguments.form));
+        } else {
+            frame.WriteIncludeFile(*m_arguments.output, m_arguments.form);
+            writePath(QFileInfo(*m_arguments.output).absoluteFilePath());
+        }
+    }
+
+    void writePath(const QString &path) { m_out.write(path.toUtf8() + '\n'); }
+
+    const TIncludeArguments &m_arguments;
+    const TShownIniFile &m_ini;
+    QIODevice &m_out;
+    TIncludeReport m_report;
+    int m_status = ExitDone;
+};
+
+} // namespace
+
+int RunTarvexInclude(const TIncludeArguments &arguments, QIODevice &out, QIODevice &err)
+{
+    std::unique_ptr<TShownIniFile> ini;
+    try {
+        ini = std::make_unique<TShownIniFile>(arguments.iniFile);
+    } catch (const TarvexError &error) {
+        TIncludeReport(arguments.iniFile, err).error(error.message());
+        return ExitFailed;
+    }
+    return IncludeJob(arguments, *ini, out, err).run();
+}

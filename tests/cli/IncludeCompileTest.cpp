@@ -1,0 +1,149 @@
+#include "IncludeProgram.h"
+
+#include "support/QStringPrinting.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The pair's table: top-down rows, `names` mapping rows to "name;description".
+QByteArray tableFile(const QMap<int, QString> &names)
+{
+    QString text;
+    for (int row = 0; row < 32; ++row) {
+        const QString mask = QString::number(1u << (31 - row), 16).toUpper().rightJustified(8, u'0');
+        text += u"False;"_s + mask + u';' + names.value(row, u";"_s) + u"\r\n"_s;
+    }
+    return utf16LeFile(text);
+}
+
+const QByteArray accessIni = "[ACCESS]\r\nFLAGS=$8000A002,bf;Read and write\r\n";
+
+// Test programs that use the constants the natural way and print one
+// constant and the Default value.
+const QByteArray pascalProgram = "program flags;\n"
+                                 "const\n"
+                                 "{$I MyappAccessFlags.inc_dn}\n"
+                                 "begin\n"
+                                 "  writeln(bfWriteEnable, ' ', bfDefault);\n"
+                                 "end.\n";
+const QByteArray cProgram = "#include <stdio.h>\n"
+                            "#include \"MyappAccessFlags.h\"\n"
+                            "#include \"MyappAccessFlags.h\"\n"
+                            "static const unsigned long word = bfDefault;\n"
+                            "int main(void)\n"
+                            "{\n"
+                            "    printf(\"%lu %lu\\n\", (unsigned long)bfWriteEnable, word);\n"
+                            "    return 0;\n"
+                            "}\n";
+
+struct Compiler
+{
+    const char *what;
+    QString form;
+    QString source; // the test program's file name
+    QStringList command; // program and arguments; the executable is ./flags
+};
+
+void PrintTo(const Compiler &c, std::ostream *out)
+{
+    *out << c.what;
+}
+
+const Compiler freePascal{"Free Pascal", u"pascal"_s, u"flags.pas"_s, {u"fpc"_s, u"-v0"_s, u"-oflags"_s, u"flags.pas"_s}};
+const Compiler c99{"C99", u"c"_s, u"flags.c"_s,
+                   {u"cc"_s, u"-std=c99"_s, u"-Wall"_s, u"-Werror"_s, u"-pedantic-errors"_s, u"-oflags"_s, u"flags.c"_s}};
+const Compiler cpp11{"C++11", u"c"_s, u"flags.cpp"_s,
+                     {u"c++"_s, u"-std=c++11"_s, u"-Wall"_s, u"-Werror"_s, u"-pedantic-errors"_s, u"-oflags"_s, u"flags.cpp"_s}};
+
+class CompileTest : public ::testing::Test
+{
+protected:
+    // Writes the include file of ACCESS/FLAGS and compiles the test program.
+    IncludeRun includeAndCompile(const Compiler &compiler, const QByteArray &table, const QString &prefix = u"bf"_s)
+    {
+        folder.write(u"myapp.ini"_s, QByteArray(accessIni).replace(",bf;", (u',' + prefix + u';').toUtf8()));
+        folder.write(u"MyappAccessFlags.bfx"_s, table);
+        QByteArray program = compiler.form == u"pascal"_s ? pascalProgram : cProgram;
+        program.replace("bfWriteEnable", (prefix + u"WriteEnable"_s).toUtf8());
+        program.replace("bfDefault", (prefix + u"Default"_s).toUtf8());
+        folder.write(compiler.source, program);
+        const IncludeRun include =
+            runTarvexInclude({u"--form"_s, compiler.form, u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS"_s}, path());
+        if (include.status != 0)
+            return include;
+        return runTool(compiler.command.first(), compiler.command.mid(1), path());
+    }
+    QString path() const { return folder.path(QString()); }
+
+    TestFolder folder;
+};
+
+class Compiles : public CompileTest, public ::testing::WithParamInterface<Compiler>
+{
+};
+
+TEST_P(Compiles, TheTestProgramPrintsAConstantAndTheDefaultValue)
+{
+    const IncludeRun compiled =
+        includeAndCompile(GetParam(), tableFile({{30, u"WriteEnable;Write access */ /* \\"_s}, {0, u"Top;"_s}}));
+    ASSERT_EQ(compiled.status, 0) << compiled.out.toStdString() << compiled.err.toStdString();
+    const IncludeRun run = runTool(path() + u"/flags"_s, {}, path());
+    EXPECT_EQ(run.out, "2 2147524610\n"); // $00000002 and $8000A002
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Compiles, ::testing::Values(freePascal, c99, cpp11));
+
+// Each check with a name or mask that the compiler refuses without it.
+struct Breaking
+{
+    const char *what;
+    Compiler compiler;
+    QMap<int, QString> names;
+    QString prefix;
+    QString warning; // the check's message
+};
+
+void PrintTo(const Breaking &c, std::ostream *out)
+{
+    *out << c.what;
+}
+
+class BreakingNames : public CompileTest, public ::testing::WithParamInterface<Breaking>
+{
+};
+
+TEST_P(BreakingNames, AreFoundByTheChecksAndRefusedByTheCompiler)
+{
+    const Breaking &c = GetParam();
+    QMap<int, QString> names = c.names;
+    names.insert(30, u"WriteEnable;"_s); // the test program uses it
+    folder.write(u"myapp.ini"_s, QByteArray(accessIni).replace(",bf;", (u',' + c.prefix + u';').toUtf8()));
+    folder.write(u"MyappAccessFlags.bfx"_s, tableFile(names));
+    const IncludeRun check =
+        runTarvexInclude({u"--check"_s, u"--form"_s, c.compiler.form, u"myapp.ini"_s}, path());
+    EXPECT_EQ(check.status, 1);
+    EXPECT_TRUE(QString::fromUtf8(check.err).contains(c.warning)) << check.err.toStdString();
+
+    const IncludeRun compiled = includeAndCompile(c.compiler, tableFile(names), c.prefix);
+    EXPECT_NE(compiled.status, 0) << compiled.out.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BreakingNames,
+    ::testing::Values(
+        Breaking{"a blank", freePascal, {{0, u"Top Bit;"_s}}, u"bf"_s, u"it contains a blank"_s},
+        Breaking{"a leading digit", freePascal, {{0, u"2Way;"_s}}, {}, u"it begins with a digit"_s},
+        Breaking{"an umlaut", freePascal, {{0, u"Größe;"_s}}, u"bf"_s, u"which is not an ASCII letter"_s},
+        Breaking{"a keyword", freePascal, {{0, u"end;"_s}}, {}, u"\"end\" is a keyword of Pascal"_s},
+        Breaking{"equal names", freePascal, {{0, u"READ;"_s}, {1, u"Read;"_s}}, u"bf"_s,
+                 u"\"bfRead\" is also the name of row 1"_s},
+        Breaking{"equal names in C", c99, {{0, u"Read;"_s}, {1, u"Read;"_s}}, u"bf"_s,
+                 u"\"bfRead\" is also the name of row 1"_s},
+        Breaking{"a row named Default", cpp11, {{0, u"Default;"_s}}, u"bf"_s,
+                 u"is also the name of the flag word's Default value"_s}));
+
+} // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// One run of tarvex-include: its exit status and what it printed.
+struct IncludeRun
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+IncludeRun runTarvexInclude(const QStringList &arguments, const QString &folder);
+
+// Runs a compiler or a compiled program in `folder`; its exit status and
+// standard output (error output follows it, for failure messages).
+IncludeRun runTool(const QString &program, const QStringList &arguments, const QString &folder);

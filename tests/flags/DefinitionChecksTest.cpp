@@ -1,0 +1,91 @@
+#include "flags/DefinitionChecks.h"
+
+#include "support/QStringPrinting.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct CheckCase
+{
+    const char *what;
+    TIncludeForm form;
+    QString prefix;
+    std::vector<TIncludeRow> rows; // mask, name, description
+    QString flagWord;
+    std::vector<TDefinitionFinding> expected;
+};
+
+void PrintTo(const CheckCase &c, std::ostream *out)
+{
+    *out << c.what;
+}
+
+class DefinitionChecks : public ::testing::TestWithParam<CheckCase>
+{
+};
+
+TEST_P(DefinitionChecks, FindWhatWouldBreakOrMisleadTheIncludeFile)
+{
+    const CheckCase &c = GetParam();
+    TIncludeSource source;
+    source.prefixText = c.prefix;
+    source.rows = c.rows;
+    source.flagWordHex = c.flagWord;
+    const std::vector<TDefinitionFinding> found = CheckDefinitions(source, c.form);
+    ASSERT_EQ(found.size(), c.expected.size());
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        EXPECT_EQ(found[i].row, c.expected[i].row);
+        EXPECT_EQ(found[i].cell, c.expected[i].cell);
+        EXPECT_EQ(found[i].message, c.expected[i].message);
+    }
+}
+
+constexpr auto Pascal = TIncludeForm::Pascal;
+constexpr auto C = TIncludeForm::C;
+constexpr auto Name = TFindingCell::Name;
+constexpr auto Mask = TFindingCell::Mask;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DefinitionChecks,
+    ::testing::Values(
+        CheckCase{"clean", Pascal, u"bf"_s,
+                  {{u"00000002"_s, u"WriteEnable"_s, {}}, {u"00000001"_s, u" Read_1 "_s, {}}, {u"00000004"_s, {}, {}}},
+                  u"00000003"_s, {}},
+        CheckCase{"a blank inside", Pascal, u"bf"_s, {{u"00000001"_s, u"Write Enable"_s, {}}}, u"00000000"_s,
+                  {{0, Name, u"\"bfWrite Enable\" is not an identifier: it contains a blank"_s}}},
+        CheckCase{"a leading digit without a prefix", C, {}, {{u"00000001"_s, u"2Way"_s, {}}}, u"00000000"_s,
+                  {{0, Name, u"\"2Way\" is not an identifier: it begins with a digit"_s}}},
+        CheckCase{"an umlaut", Pascal, u"bf"_s, {{u"00000001"_s, u"Größe"_s, {}}}, u"00000000"_s,
+                  {{0, Name, u"\"bfGröße\" is not an identifier: it contains \"ö\", which is not an ASCII letter, digit or _"_s}}},
+        CheckCase{"a Pascal keyword in any case", Pascal, {}, {{u"00000001"_s, u"End"_s, {}}}, u"00000000"_s,
+                  {{0, Name, u"\"End\" is a keyword of Pascal"_s}}},
+        CheckCase{"a C++ keyword for the header", C, {}, {{u"00000001"_s, u"and"_s, {}}}, u"00000000"_s,
+                  {{0, Name, u"\"and\" is a keyword of C++"_s}}},
+        CheckCase{"names equal but for case in Pascal", Pascal, u"bf"_s,
+                  {{u"00000002"_s, u"Read"_s, {}}, {u"00000001"_s, u"READ"_s, {}}}, u"00000000"_s,
+                  {{1, Name, u"\"bfREAD\" is also the name of row 1"_s}}},
+        CheckCase{"names equal but for case in C", C, u"bf"_s,
+                  {{u"00000002"_s, u"Read"_s, {}}, {u"00000001"_s, u"READ"_s, {}}}, u"00000000"_s, {}},
+        CheckCase{"a row named Default", Pascal, u"bf"_s, {{u"00000001"_s, u"default"_s, {}}}, u"00000000"_s,
+                  {{0, Name, u"\"bfdefault\" is also the name of the flag word's Default value"_s}}},
+        CheckCase{"masks not of 8 hexadecimal digits", Pascal, u"bf"_s,
+                  {{u"0000001"_s, u"Short"_s, {}}, {u"0000000G"_s, u"NotHex"_s, {}}}, u"00000000"_s,
+                  {{0, Mask, u"mask \"0000001\" is not 8 hexadecimal digits"_s},
+                   {1, Mask, u"mask \"0000000G\" is not 8 hexadecimal digits"_s}}},
+        CheckCase{"overlapping masks", C, u"bf"_s,
+                  {{u"00000003"_s, u"Both"_s, {}}, {u"00000002"_s, u"Write"_s, {}}, {u"00000002"_s, u"Again"_s, {}}},
+                  u"00000000"_s,
+                  {{1, Mask, u"mask shares bits with row 1 (00000003)"_s},
+                   {2, Mask, u"mask shares bits with row 1 (00000003)"_s}}},
+        CheckCase{"set bits no named row covers", Pascal, u"bf"_s,
+                  {{u"00000008"_s, {}, {}}, {u"00000001"_s, u"Read"_s, {}}, {u"00000004"_s, {}, {}}},
+                  u"0000000D"_s,
+                  {{0, Mask, u"bits 00000008 are set in the flag word, but no named row covers them"_s},
+                   {2, Mask, u"bits 00000004 are set in the flag word, but no named row covers them"_s}}},
+        CheckCase{"a prefix that breaks the value line", Pascal, u"1x"_s, {}, u"00000000"_s,
+                  {{-1, TFindingCell::None, u"\"1xDefault\" is not an identifier: it begins with a digit"_s}}}));
+
+} // namespace
