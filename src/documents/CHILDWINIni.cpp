@@ -3,6 +3,7 @@
 #include "documents/CHILDWINBit.h"
 #include "documents/FlagLine.h"
 #include "documents/IniPrintout.h"
+#include "documents/IniTextArea.h"
 #include "documents/PlainTextPrinter.h"
 #include "documents/ReEnabledEvent.h"
 #include "documents/TextAreaView.h"
@@ -46,7 +47,7 @@ QString withCrLf(QString text)
 
 TMDIChild::TMDIChild(const QString &name, QWidget *parent)
     : QWidget(parent)
-    , MemoIni(new QPlainTextEdit(this))
+    , MemoIni(new TIniTextArea(this))
     , m_menus(this)
 {
     setObjectName(QStringLiteral("MDIChild"));
