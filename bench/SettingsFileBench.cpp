@@ -46,7 +46,8 @@ QByteArray layoutSections(const QByteArray &beforeSizes = {})
     return content;
 }
 
-// `unit` repeated up to about 5 MB.
+// `unit` repeated up to about 5 MB. (Lambdas give QByteArray, not a string
+// builder that would refer to their own temporaries.)
 QByteArray filled(const std::function<QByteArray(int)> &unit)
 {
     QByteArray content;
@@ -64,8 +65,8 @@ struct Shape
 
 const Shape shapes[] = {
     {"sectionsOfKeys",
-     [] {
-         return filled([](int n) {
+     []() -> QByteArray {
+         return filled([](int n) -> QByteArray {
                     QByteArray section = "[Other " + QByteArray::number(n) + "]\r\n";
                     for (int key = 0; key < 50; ++key)
                         section += "Key" + QByteArray::number(key) + "=some value of a fair length here\r\n";
@@ -73,11 +74,11 @@ const Shape shapes[] = {
                 }) +
                 layoutSections();
      }},
-    {"emptyLines", [] { return QByteArray(fileSize, '\n') + layoutSections(); }},
-    {"oneHugeLine", [] { return "[Other]\r\nKey=" + QByteArray(fileSize, 'x') + "\r\n" + layoutSections(); }},
-    {"manySections", [] { return filled([](int n) { return "[Section " + QByteArray::number(n) + "]\r\n"; }) + layoutSections(); }},
+    {"emptyLines", []() -> QByteArray { return QByteArray(fileSize, '\n') + layoutSections(); }},
+    {"oneHugeLine", []() -> QByteArray { return "[Other]\r\nKey=" + QByteArray(fileSize, 'x') + "\r\n" + layoutSections(); }},
+    {"manySections", []() -> QByteArray { return filled([](int n) -> QByteArray { return "[Section " + QByteArray::number(n) + "]\r\n"; }) + layoutSections(); }},
     {"manyKeysInALayoutSection",
-     [] { return layoutSections(filled([](int n) { return "Key" + QByteArray::number(n) + "=1\r\n"; })); }},
+     []() -> QByteArray { return layoutSections(filled([](int n) -> QByteArray { return "Key" + QByteArray::number(n) + "=1\r\n"; })); }},
 };
 
 // The shapes' files, written once per run.

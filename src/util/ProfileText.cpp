@@ -2,25 +2,32 @@
 
 #include "util/StringHelpers.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString newLine = QStringLiteral("\r\n");
 
-// The name folded as Qt's case-insensitive comparison folds each character,
-// so that names it finds equal are equal here.
-QString foldedName(QStringView name)
+// A hash of the name folded as Qt's case-insensitive comparison folds each
+// character, so that names it finds equal hash alike; made without a copy
+// of the name, as a file may hold hundreds of thousands of sections.
+std::size_t foldedHash(QStringView name)
 {
-    QString folded;
-    folded.reserve(name.size());
+    std::size_t hash = 14695981039346656037u;
     for (qsizetype i = 0; i < name.size(); ++i) {
         char32_t code = name[i].unicode();
         if (QChar::isHighSurrogate(code) && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
             code = QChar::surrogateToUcs4(name[i], name[i + 1]);
             ++i;
         }
-        folded.append(QChar::fromUcs4(QChar::toCaseFolded(code)));
+        hash = (hash ^ QChar::toCaseFolded(code)) * 1099511628211u;
     }
-    return folded;
+    return hash;
+}
+
+bool sameName(QStringView a, QStringView b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 // The position of the first CR or LF in `text` from `from` on, or its size.
@@ -67,7 +74,7 @@ TProfileText::TProfileText(const QString &text)
 void TProfileText::index()
 {
     m_sections.clear();
-    m_firstSectionByName.clear();
+    m_firstSectionByHash.clear();
     const QStringView text(m_text);
     for (qsizetype start = 0; start < text.size();) {
         const qsizetype end = lineEndFrom(text, start);
@@ -79,10 +86,10 @@ void TProfileText::index()
                 m_sections.back().bodyEnd = start;
             const qsizetype bracket = text.sliced(from + 1, to - from - 1).indexOf(u']');
             const auto [nameStart, nameEnd] = trimmedPart(text, from + 1, bracket < 0 ? to : from + 1 + bracket);
-            m_sections.push_back({next, text.size(), std::nullopt});
-            const QString name = foldedName(text.sliced(nameStart, nameEnd - nameStart));
-            if (!m_firstSectionByName.contains(name))
-                m_firstSectionByName.insert(name, m_sections.size() - 1);
+            m_sections.push_back({nameStart, nameEnd, next, text.size(), std::nullopt});
+            const std::size_t hash = foldedHash(nameOf(m_sections.back()));
+            if (!m_firstSectionByHash.contains(hash))
+                m_firstSectionByHash.insert(hash, m_sections.size() - 1);
         }
         start = next;
     }
@@ -116,10 +123,23 @@ void TProfileText::setValue(const QString &section, const QString &key, const QS
     index();
 }
 
+QStringView TProfileText::nameOf(const Section &section) const
+{
+    return QStringView(m_text).sliced(section.nameStart, section.nameEnd - section.nameStart);
+}
+
 const TProfileText::Section *TProfileText::findSection(const QString &name) const
 {
-    const auto found = m_firstSectionByName.constFind(foldedName(TrimBlanksView(name)));
-    return found == m_firstSectionByName.cend() ? nullptr : &m_sections[*found];
+    const QStringView wanted = TrimBlanksView(name);
+    const auto found = m_firstSectionByHash.constFind(foldedHash(wanted));
+    if (found == m_firstSectionByHash.cend())
+        return nullptr;
+    if (sameName(nameOf(m_sections[*found]), wanted))
+        return &m_sections[*found];
+    // Another name with the same hash came first: look at every section.
+    const auto named = std::find_if(m_sections.begin(), m_sections.end(),
+                                    [&](const Section &section) { return sameName(nameOf(section), wanted); });
+    return named == m_sections.end() ? nullptr : &*named;
 }
 
 const std::vector<TProfileText::KeyLine> &TProfileText::keysOf(const Section &section) const
@@ -145,8 +165,7 @@ const TProfileText::KeyLine *TProfileText::findKey(const Section &section, const
     const QStringView wanted = TrimBlanksView(key);
     for (const KeyLine &line : keysOf(section)) {
         // Names equal regardless of case are of equal length.
-        if (line.nameEnd - line.nameStart == wanted.size() &&
-            QStringView(m_text).sliced(line.nameStart, wanted.size()).compare(wanted, Qt::CaseInsensitive) == 0)
+        if (line.nameEnd - line.nameStart == wanted.size() && sameName(QStringView(m_text).sliced(line.nameStart, wanted.size()), wanted))
             return &line;
     }
     return nullptr;

@@ -45,12 +45,15 @@ private:
 
     struct Section
     {
+        qsizetype nameStart;
+        qsizetype nameEnd;
         qsizetype bodyStart; // after the header's line end
         qsizetype bodyEnd;   // the next header's line, or the text's end
         mutable std::optional<std::vector<KeyLine>> keys; // made by keysOf
     };
 
     void index();
+    QStringView nameOf(const Section &section) const;
     const Section *findSection(const QString &name) const;
     const std::vector<KeyLine> &keysOf(const Section &section) const;
     const KeyLine *findKey(const Section &section, const QString &key) const;
@@ -60,5 +63,6 @@ private:
 
     QString m_text;
     std::vector<Section> m_sections;
-    QHash<QString, std::size_t> m_firstSectionByName; // case-folded name → first section of it
+    // The hash of a case-folded name → the first section whose name has it.
+    QHash<std::size_t, std::size_t> m_firstSectionByHash;
 };
