@@ -7,15 +7,26 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
-// The text a document was last given, kept until the document changes in
-// any way (typing, undo, a new format), so that reading a large text back
-// out of it is spared. While kept, it is what the document holds: the
-// document tells of a change at the end of its edit block, and the text
-// area's text is only read outside one.
+// Block breaks read out of the document become "\n". toPlainText() would
+// turn no-break spaces into blanks and so change characters the user never
+// touched; a line separator (U+2028) read from the file stays one.
+QString withNewLines(QString raw)
+{
+    raw.replace(QChar::ParagraphSeparator, u'\n');
+    return raw;
+}
+
+// The text a document was last given, and the part of it that the
+// document may hold otherwise since (typing, undo, a new format), so that
+// reading a large text back out of it reads only that part. The document
+// tells of a change at the end of its edit block, and the text area's text
+// is only read outside one.
 class GivenText : public QObject
 {
     Q_OBJECT
@@ -27,22 +38,60 @@ public:
         if (!given)
             given = new GivenText(document);
         given->m_text = text;
+        given->m_length = text.size();
+        given->m_changed.reset();
     }
 
-    static std::optional<QString> of(const QTextDocument *document)
+    // The document's text; none when it was given none or cannot tell.
+    static std::optional<QString> of(QTextDocument *document)
     {
         const auto *given = document->findChild<GivenText *>(QString(), Qt::FindDirectChildrenOnly);
-        return given ? given->m_text : std::nullopt;
+        if (!given || !given->m_text)
+            return std::nullopt;
+        if (!given->m_changed)
+            return given->m_text;
+        const QString &text = *given->m_text;
+        const auto [start, givenEnd] = *given->m_changed;
+        const qsizetype length = document->characterCount() - 1; // without the last block's end
+        const qsizetype end = givenEnd + (length - text.size()); // where the document's own part ends
+        if (length != given->m_length || end < start)
+            return std::nullopt;
+        QTextCursor part(document);
+        part.setPosition(int(start));
+        part.setPosition(int(end), QTextCursor::KeepAnchor);
+        return text.first(start) + WithBreakersBack(document, int(start), withNewLines(part.selectedText())) +
+               text.sliced(givenEnd);
     }
 
 private:
     explicit GivenText(QTextDocument *document)
         : QObject(document)
     {
-        connect(document, &QTextDocument::contentsChange, this, [this] { m_text.reset(); });
+        connect(document, &QTextDocument::contentsChange, this, &GivenText::changed);
+    }
+
+    // Widens the part that may differ by the change, in the text's positions.
+    void changed(int position, int removed, int added)
+    {
+        if (!m_text)
+            return;
+        const qsizetype lengthBefore = m_length;
+        m_length += added - removed;
+        qsizetype start = position;
+        qsizetype end = position + removed;
+        if (m_changed) {
+            const auto [changedStart, givenEnd] = *m_changed;
+            const qsizetype documentEnd = givenEnd + (lengthBefore - m_text->size());
+            start = std::min(changedStart, start);
+            end = std::max(givenEnd, end > documentEnd ? end - documentEnd + givenEnd : givenEnd);
+        }
+        start = std::clamp<qsizetype>(start, 0, m_text->size());
+        m_changed = std::pair(start, std::clamp<qsizetype>(end, start, m_text->size()));
     }
 
     std::optional<QString> m_text;
+    qsizetype m_length = 0; // the document's length, as its changes tell
+    std::optional<std::pair<qsizetype, qsizetype>> m_changed; // [start, end) of m_text
 };
 
 // The text as the area takes it: a carriage return, alone or before a line
@@ -52,15 +101,6 @@ QString withLineFeeds(QString text)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     return text;
-}
-
-// Block breaks read out of the document become "\n". toPlainText() would
-// turn no-break spaces into blanks and so change characters the user never
-// touched; a line separator (U+2028) read from the file stays one.
-QString withNewLines(QString raw)
-{
-    raw.replace(QChar::ParagraphSeparator, u'\n');
-    return raw;
 }
 
 void forgetUndoAndChanges(QTextDocument *document)

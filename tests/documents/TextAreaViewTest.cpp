@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <random>
 
 using namespace Qt::StringLiterals;
 
@@ -109,6 +110,29 @@ TEST(TextArea, AReloadReplacesOnlyTheLinesThatDiffer)
 
     EXPECT_EQ(TextAreaText(&edit), manyKeys(299));
     EXPECT_LE(replaced, int(u"x[Many]\nkey299=value\n"_s.size()));
+}
+
+// The text read back after any edits, wherever they are, is what the area
+// holds, though only the edited part is read from it.
+TEST(TextArea, GivesBackItsTextAfterEditsAnywhere)
+{
+    QPlainTextEdit edit;
+    std::mt19937 random(2029);
+    for (int round = 0; round < 300; ++round) {
+        if (round % 10 == 0)
+            SetTextAreaText(&edit, manyKeys(round % 300));
+        const int size = edit.document()->characterCount() - 1;
+        QTextCursor cursor(edit.document());
+        cursor.setPosition(std::uniform_int_distribution<int>(0, size)(random));
+        cursor.setPosition(std::min(size, cursor.position() + std::uniform_int_distribution<int>(0, 20)(random)),
+                           QTextCursor::KeepAnchor);
+        if (round % 7 == 3)
+            edit.undo();
+        else
+            cursor.insertText(round % 3 == 0 ? u"a\nb"_s : QString());
+        EXPECT_EQ(TextAreaText(&edit), edit.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'))
+            << "round " << round;
+    }
 }
 
 // What the area was given is remembered only while it is what the area holds.
