@@ -2,6 +2,7 @@
 #include "documents/FindBar.h"
 #include "documents/IniModel.h"
 #include "documents/ReEnabledEvent.h"
+#include "RatioReporter.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,10 +15,8 @@
 #include <QTextDocument>
 #include <benchmark/benchmark.h>
 #include <ini.h>
-#include <map>
 #include <memory>
 #include <random>
-#include <vector>
 
 namespace {
 
@@ -236,38 +235,6 @@ void BM_WriteIntoTheLastSection(benchmark::State &state)
 }
 BENCHMARK(BM_WriteIntoTheLastSection)->Unit(benchmark::kMicrosecond);
 
-// Shows the results as usual and keeps each benchmark's processor time per
-// iteration, so the ratios to the references can be printed at the end;
-// processor time, as the machine may be shared with other work.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        // Keyed by the function's name, whatever options the run shows; of
-        // repeated runs the median counts, as a busy moment tells little.
-        for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
-                m_seconds[run.run_name.function_name] =
-                    run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void printRatio(const char *what, const std::string &measured, const std::string &reference, double referenceSeconds = 0)
-    {
-        const auto found = m_seconds.find(measured);
-        const auto base = m_seconds.find(reference);
-        if (found == m_seconds.end() || (referenceSeconds == 0 && base == m_seconds.end()))
-            return;
-        const double denominator = referenceSeconds != 0 ? referenceSeconds : base->second;
-        std::printf("%-44s %8.3f\n", what, found->second / denominator);
-    }
-
-private:
-    std::map<std::string, double> m_seconds;
-};
-
 // The first text area shown loads the fonts; neither opening nor its floor
 // should pay for that, whichever runs first.
 void warmUpTextAreas()
@@ -286,16 +253,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    // Unless the command line says otherwise, every benchmark runs nine
-    // times, the runs of all of them shuffled together, so that a change in
-    // the machine's load falls on a step and its reference alike.
-    std::vector<char *> arguments(argv, argv + argc);
-    char repetitions[] = "--benchmark_repetitions=9";
-    char interleaving[] = "--benchmark_enable_random_interleaving=true";
-    char aggregatesOnly[] = "--benchmark_report_aggregates_only=true";
-    arguments.insert(arguments.begin() + 1, {repetitions, interleaving, aggregatesOnly});
-    int argumentCount = int(arguments.size());
-    benchmark::Initialize(&argumentCount, arguments.data());
+    InitializeRepeatedBenchmarks(argc, argv);
     warmUpTextAreas();
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -5,6 +5,7 @@
 #include "documents/FindBar.h"
 #include "documents/GoToLine.h"
 #include "documents/IniPrintout.h"
+#include "documents/IniTextArea.h"
 #include "documents/PlainTextPrinter.h"
 #include "documents/ReEnabledEvent.h"
 #include "documents/TextAreaFlagWords.h"
@@ -50,7 +51,7 @@ QString withCrLf(QString text)
 
 TMDIChild::TMDIChild(const QString &name, QWidget *parent)
     : QWidget(parent)
-    , MemoIni(new QPlainTextEdit(this))
+    , MemoIni(new TIniTextArea(this))
     , m_menus(this)
 {
     setObjectName(QStringLiteral("MDIChild"));

@@ -256,7 +256,8 @@ void TIniModel::write(const QString &section, const QString &key, const QString 
         }
     }
     lines.append(newLine);
-    upperKeys.append(upperKey);
+    // Its name, as for any line: a key holding "=" is named by its text before it.
+    upperKeys.append(upperKeyOf(newLine, locale));
 }
 
 qsizetype TIniModel::sectionIndexForWriting(const QString &section, const QLocale &locale)

@@ -1,58 +1,32 @@
 #include "documents/TextAreaView.h"
 
+#include "documents/BreakerStandIns.h"
+#include "documents/LineDiff.h"
+
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
-#include <array>
-#include <cstring>
 #include <optional>
-#include <vector>
+#include <utility>
 
 namespace {
 
-// The characters QTextDocument takes for block breaks wherever they are
-// inserted: the paragraph separator and its two frame marks.
-constexpr std::array<char16_t, 3> blockBreakers = {0x2029, 0xFDD0, 0xFDD1};
-
-// The stand-ins of the shown text, in the order of blockBreakers, live
-// with the document they were chosen for.
-constexpr char standInsProperty[] = "blockBreakerStandIns";
-
-constexpr char16_t firstPrivateUse = 0xE000;
-constexpr char16_t lastPrivateUse = 0xF8FF;
-
-bool holdsBlockBreaker(const QString &text)
+// Block breaks read out of the document become "\n". toPlainText() would
+// turn no-break spaces into blanks and so change characters the user never
+// touched; a line separator (U+2028) read from the file stays one.
+QString withNewLines(QString raw)
 {
-    return std::any_of(blockBreakers.begin(), blockBreakers.end(),
-                       [&text](char16_t breaker) { return text.contains(QChar(breaker)); });
+    raw.replace(QChar::ParagraphSeparator, u'\n');
+    return raw;
 }
 
-// Three private-use characters the text does not contain; none when the
-// text holds no block breaker (or, in theory, every private-use character).
-QString standInsFor(const QString &text)
-{
-    if (!holdsBlockBreaker(text))
-        return {};
-    std::vector<bool> used(lastPrivateUse - firstPrivateUse + 1, false);
-    for (QChar ch : text) {
-        if (ch.unicode() >= firstPrivateUse && ch.unicode() <= lastPrivateUse)
-            used[ch.unicode() - firstPrivateUse] = true;
-    }
-    QString standIns;
-    for (std::size_t i = 0; i < used.size() && standIns.size() < qsizetype(blockBreakers.size()); ++i) {
-        if (!used[i])
-            standIns.append(QChar(char16_t(firstPrivateUse + i)));
-    }
-    return standIns.size() == qsizetype(blockBreakers.size()) ? standIns : QString();
-}
-
-// The text a document was last given, kept until the document changes in
-// any way (typing, undo, a new format), so that reading a large text back
-// out of it is spared. While kept, it is what the document holds: the
-// document tells of a change at the end of its edit block, and the text
-// area's text is only read outside one.
+// The text a document was last given, and the part of it that the
+// document may hold otherwise since (typing, undo, a new format), so that
+// reading a large text back out of it reads only that part. The document
+// tells of a change at the end of its edit block, and the text area's text
+// is only read outside one.
 class GivenText : public QObject
 {
     Q_OBJECT
@@ -63,78 +37,111 @@ public:
         auto *given = document->findChild<GivenText *>(QString(), Qt::FindDirectChildrenOnly);
         if (!given)
             given = new GivenText(document);
-        // A carriage return, or a block breaker left without a stand-in,
-        // becomes a block break: the document does not hold such a text as given.
-        const bool heldAsGiven = !text.contains(u'\r') && !holdsBlockBreaker(text);
-        given->m_text = heldAsGiven ? std::optional<QString>(text) : std::nullopt;
+        given->m_text = text;
+        given->m_length = text.size();
+        given->m_changed.reset();
     }
 
-    static std::optional<QString> of(const QTextDocument *document)
+    // The document's text; none when it was given none or cannot tell.
+    static std::optional<QString> of(QTextDocument *document)
     {
         const auto *given = document->findChild<GivenText *>(QString(), Qt::FindDirectChildrenOnly);
-        return given ? given->m_text : std::nullopt;
+        if (!given || !given->m_text)
+            return std::nullopt;
+        if (!given->m_changed)
+            return given->m_text;
+        const QString &text = *given->m_text;
+        const auto [start, givenEnd] = *given->m_changed;
+        const qsizetype length = document->characterCount() - 1; // without the last block's end
+        const qsizetype end = givenEnd + (length - text.size()); // where the document's own part ends
+        if (length != given->m_length || end < start)
+            return std::nullopt;
+        QTextCursor part(document);
+        part.setPosition(int(start));
+        part.setPosition(int(end), QTextCursor::KeepAnchor);
+        return text.first(start) + WithBreakersBack(document, int(start), withNewLines(part.selectedText())) +
+               text.sliced(givenEnd);
     }
 
 private:
     explicit GivenText(QTextDocument *document)
         : QObject(document)
     {
-        connect(document, &QTextDocument::contentsChange, this, [this] { m_text.reset(); });
+        connect(document, &QTextDocument::contentsChange, this, &GivenText::changed);
+    }
+
+    // Widens the part that may differ by the change, in the text's positions.
+    void changed(int position, int removed, int added)
+    {
+        if (!m_text)
+            return;
+        const qsizetype lengthBefore = m_length;
+        m_length += added - removed;
+        qsizetype start = position;
+        qsizetype end = position + removed;
+        if (m_changed) {
+            const auto [changedStart, givenEnd] = *m_changed;
+            const qsizetype documentEnd = givenEnd + (lengthBefore - m_text->size());
+            start = std::min(changedStart, start);
+            end = std::max(givenEnd, end > documentEnd ? end - documentEnd + givenEnd : givenEnd);
+        }
+        start = std::clamp<qsizetype>(start, 0, m_text->size());
+        m_changed = std::pair(start, std::clamp<qsizetype>(end, start, m_text->size()));
     }
 
     std::optional<QString> m_text;
+    qsizetype m_length = 0; // the document's length, as its changes tell
+    std::optional<std::pair<qsizetype, qsizetype>> m_changed; // [start, end) of m_text
 };
 
-// The text as the area holds it, stand-ins included, lines separated by "\n".
-// toPlainText() would turn no-break spaces into blanks and so change
-// characters the user never touched. A line separator (U+2028) read from
-// the file stays one; typed line breaks are always new lines.
-QString shownText(const QPlainTextEdit *edit)
+// The text as the area takes it: a carriage return, alone or before a line
+// feed, is one line break there.
+QString withLineFeeds(QString text)
 {
-    if (std::optional<QString> given = GivenText::of(edit->document()))
-        return *given;
-    QString text = edit->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
+    if (!text.contains(u'\r'))
+        return text; // the usual case, found in one vectorised search of a large text
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
     return text;
 }
 
-QString standInsOf(const QTextDocument *document)
+void forgetUndoAndChanges(QTextDocument *document)
 {
-    return document->property(standInsProperty).toString();
-}
-
-// Swaps every breaker for its stand-in (`toStandIns`) or back.
-QString exchanged(QString text, const QString &standIns, bool toStandIns)
-{
-    for (qsizetype i = 0; i < standIns.size(); ++i) {
-        const QChar breaker(blockBreakers[std::size_t(i)]);
-        if (toStandIns)
-            text.replace(breaker, standIns[i]);
-        else
-            text.replace(standIns[i], breaker);
-    }
-    return text;
+    // As after a full replacement: undo must not bring back the old text.
+    document->clearUndoRedoStacks();
+    document->setModified(false);
 }
 
 } // namespace
 
 void SetTextAreaText(QPlainTextEdit *edit, const QString &text)
 {
-    const QString standIns = standInsFor(text);
-    edit->document()->setProperty(standInsProperty, standIns);
-    const QString shown = exchanged(text, standIns, true);
-    edit->setPlainText(shown);
-    GivenText::remember(edit->document(), shown);
+    const QString lines = withLineFeeds(text);
+    if (!HoldsBlockBreaker(lines)) {
+        edit->setPlainText(lines);
+    } else {
+        edit->setPlainText(QString());
+        QTextCursor cursor(edit->document());
+        cursor.beginEditBlock();
+        InsertShowingBreakers(cursor, lines);
+        cursor.endEditBlock();
+        forgetUndoAndChanges(edit->document());
+        edit->moveCursor(QTextCursor::Start);
+    }
+    GivenText::remember(edit->document(), lines);
 }
 
 QString TextAreaText(const QPlainTextEdit *edit)
 {
-    return exchanged(shownText(edit), standInsOf(edit->document()), false);
+    if (std::optional<QString> given = GivenText::of(edit->document()))
+        return *given;
+    return WithBreakersBack(edit->document(), 0, withNewLines(edit->document()->toRawText()));
 }
 
 QString TextAreaLine(const QPlainTextEdit *edit, int line)
 {
-    return exchanged(edit->document()->findBlockByNumber(line).text(), standInsOf(edit->document()), false);
+    const QTextBlock block = edit->document()->findBlockByNumber(line);
+    return WithBreakersBack(edit->document(), block.position(), block.text());
 }
 
 int TextAreaLineAt(const QPlainTextEdit *edit, const QPoint &viewportPos)
@@ -142,82 +149,22 @@ int TextAreaLineAt(const QPlainTextEdit *edit, const QPoint &viewportPos)
     return edit->cursorForPosition(viewportPos).blockNumber();
 }
 
-namespace {
-
-// The text the area would show for `text`, with its present stand-ins; none
-// when they cannot show it (it needs stand-ins the area has not, or holds
-// one of them).
-std::optional<QString> shownWithPresentStandIns(const QPlainTextEdit *edit, const QString &text)
+QString TextAreaSelection(const QPlainTextEdit *edit)
 {
-    const QString standIns = standInsOf(edit->document());
-    for (QChar standIn : standIns) {
-        if (text.contains(standIn))
-            return std::nullopt;
-    }
-    if (standIns.isEmpty() && !standInsFor(text).isEmpty())
-        return std::nullopt;
-    return exchanged(text, standIns, true);
+    const QTextCursor selection = edit->textCursor();
+    return WithBreakersBack(edit->document(), selection.selectionStart(), withNewLines(selection.selectedText()));
 }
 
-// Texts are compared in blocks first: a large text usually differs in one line.
-constexpr qsizetype comparedBlock = 1024;
-
-bool sameChars(const QChar *a, const QChar *b, qsizetype count)
+void InsertIntoTextArea(QPlainTextEdit *edit, const QString &text)
 {
-    return std::memcmp(a, b, std::size_t(count) * sizeof(QChar)) == 0;
+    QTextCursor cursor = edit->textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    InsertShowingBreakers(cursor, withLineFeeds(text));
+    cursor.endEditBlock();
+    edit->setTextCursor(cursor);
+    edit->ensureCursorVisible();
 }
-
-// The length of the longest beginning `a` and `b` have in common.
-qsizetype commonBeginning(QStringView a, QStringView b)
-{
-    const qsizetype shorter = std::min(a.size(), b.size());
-    qsizetype same = 0;
-    while (same + comparedBlock <= shorter && sameChars(a.data() + same, b.data() + same, comparedBlock))
-        same += comparedBlock;
-    while (same < shorter && a[same] == b[same])
-        ++same;
-    return same;
-}
-
-// The length of the longest end `a` and `b` have in common.
-qsizetype commonEnd(QStringView a, QStringView b)
-{
-    const qsizetype shorter = std::min(a.size(), b.size());
-    qsizetype same = 0;
-    while (same + comparedBlock <= shorter &&
-           sameChars(a.data() + a.size() - same - comparedBlock, b.data() + b.size() - same - comparedBlock, comparedBlock))
-        same += comparedBlock;
-    while (same < shorter && a[a.size() - 1 - same] == b[b.size() - 1 - same])
-        ++same;
-    return same;
-}
-
-// Replaces only the part between the longest common beginning and end of
-// the shown text and `text`; false when the stand-ins do not allow it.
-bool replaceDifferingPart(QPlainTextEdit *edit, const QString &text)
-{
-    const std::optional<QString> wanted = shownWithPresentStandIns(edit, text);
-    if (!wanted)
-        return false;
-    const QString shown = shownText(edit);
-    const QStringView from(shown);
-    const QStringView to(*wanted);
-    const qsizetype head = commonBeginning(from, to);
-    if (head == from.size() && head == to.size())
-        return true; // nothing differs
-    const qsizetype tail = commonEnd(from.sliced(head), to.sliced(head));
-    QTextCursor change(edit->document());
-    change.setPosition(int(head));
-    change.setPosition(int(from.size() - tail), QTextCursor::KeepAnchor);
-    change.insertText(to.sliced(head, to.size() - tail - head).toString());
-    // As after a full replacement: undo must not bring back the old text.
-    edit->document()->clearUndoRedoStacks();
-    edit->document()->setModified(false);
-    GivenText::remember(edit->document(), *wanted);
-    return true;
-}
-
-} // namespace
 
 void ReplaceTextKeepingView(QPlainTextEdit *edit, const QString &text)
 {
@@ -227,9 +174,24 @@ void ReplaceTextKeepingView(QPlainTextEdit *edit, const QString &text)
     const int line = caret.blockNumber();
     const int column = caret.positionInBlock();
 
-    // One changed line of a large text must not cost a whole new layout.
-    if (!replaceDifferingPart(edit, text))
-        SetTextAreaText(edit, text);
+    // Changed lines of a large text must not cost a whole new layout, nor
+    // the lines between them.
+    const QString wanted = withLineFeeds(text);
+    const std::vector<TextChange> changes = ChangedLines(TextAreaText(edit), wanted);
+    if (!changes.empty()) {
+        // Each change on its own, not in one edit block: the document would
+        // lay out everything from the first to the last as one change.
+        QTextCursor change(edit->document());
+        // From the last to the first, so the positions of the others hold.
+        for (auto it = changes.rbegin(); it != changes.rend(); ++it) {
+            change.setPosition(int(it->fromStart));
+            change.setPosition(int(it->fromEnd), QTextCursor::KeepAnchor);
+            change.removeSelectedText();
+            InsertShowingBreakers(change, QStringView(wanted).sliced(it->toStart, it->toEnd - it->toStart));
+        }
+        forgetUndoAndChanges(edit->document());
+        GivenText::remember(edit->document(), wanted);
+    }
 
     const QTextBlock block = edit->document()->findBlockByNumber(line);
     if (block.isValid()) {

@@ -7,8 +7,9 @@ class QPoint;
 
 // The text area shows one line of the text per block. The characters the
 // text area would take for block breaks (U+2029, U+FDD0 and U+FDD1) are
-// shown by stand-ins the text does not contain and given back as they
-// were, so every line keeps all its characters and the lines their count.
+// shown by marked stand-ins and given back as they were, so every line
+// keeps all its characters and the lines their count; every other
+// character, a typed stand-in character included, is given back as it is.
 
 // Fills the text area with `text`, lines separated by "\n".
 void SetTextAreaText(QPlainTextEdit *edit, const QString &text);
@@ -24,7 +25,13 @@ QString TextAreaLine(const QPlainTextEdit *edit, int line);
 // The line under a point of the text area's viewport.
 int TextAreaLineAt(const QPlainTextEdit *edit, const QPoint &viewportPos);
 
-// Gives the text area exactly `text`, changing only the part that differs
+// The selected text, as TextAreaText gives it.
+QString TextAreaSelection(const QPlainTextEdit *edit);
+// Puts `text` in place of the selection at the caret, as one step to undo;
+// its block breakers are shown by stand-ins as SetTextAreaText shows them.
+void InsertIntoTextArea(QPlainTextEdit *edit, const QString &text);
+
+// Gives the text area exactly `text`, changing only the lines that differ
 // from what it shows, and keeps the scroll position, and the caret on its
 // line where that line still exists.
 void ReplaceTextKeepingView(QPlainTextEdit *edit, const QString &text);

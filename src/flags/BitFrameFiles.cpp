@@ -137,7 +137,7 @@ constexpr TSelectedItemKey selectedItemKeys[] = {
 // an index outside the list or a missing value leaves none chosen.
 void TBitFrame::applySelectedItems(const QString &settingsFile)
 {
-    const TProfileFile settings(settingsFile);
+    const TProfileSnapshot settings{TProfileFile(settingsFile)}; // read once for all three keys
     for (const TSelectedItemKey &item : selectedItemKeys) {
         QComboBox *combo = this->*item.combo;
         if (combo->currentIndex() < 0)

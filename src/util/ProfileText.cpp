@@ -2,34 +2,58 @@
 
 #include "util/StringHelpers.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString newLine = QStringLiteral("\r\n");
 
-// Names are compared trimmed, as they are read from the lines.
-bool sameName(const QString &a, const QString &b)
+// A hash of the name folded as Qt's case-insensitive comparison folds each
+// character, so that names it finds equal hash alike; made without a copy
+// of the name, as a file may hold hundreds of thousands of sections.
+std::size_t foldedHash(QStringView name)
 {
-    return TrimBlanks(a).compare(TrimBlanks(b), Qt::CaseInsensitive) == 0;
+    std::size_t hash = 14695981039346656037u;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        char32_t code = name[i].unicode();
+        if (QChar::isHighSurrogate(code) && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
+            code = QChar::surrogateToUcs4(name[i], name[i + 1]);
+            ++i;
+        }
+        hash = (hash ^ QChar::toCaseFolded(code)) * 1099511628211u;
+    }
+    return hash;
 }
 
-// The name of the section a line opens: the text between "[" and the first
-// "]" (or the line's end), trimmed.
-std::optional<QString> sectionNameOf(const QString &line)
+bool sameName(QStringView a, QStringView b)
 {
-    const QString trimmed = TrimBlanks(line);
-    if (!trimmed.startsWith(u'['))
-        return std::nullopt;
-    return TrimBlanks(trimmed.sliced(1).section(u']', 0, 0));
+    return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-bool isKeyLine(const QString &line)
+// The position of the first CR or LF in `text` from `from` on, or its size.
+qsizetype lineEndFrom(QStringView text, qsizetype from)
 {
-    return line.contains(u'=') && !sectionNameOf(line);
+    for (qsizetype pos = from; pos < text.size(); ++pos) {
+        if (text[pos] == u'\r' || text[pos] == u'\n')
+            return pos;
+    }
+    return text.size();
 }
 
-bool hasKey(const QString &line, const QString &key)
+// Where the next line starts after a line ending at `end`.
+qsizetype nextLineStart(QStringView text, qsizetype end)
 {
-    return isKeyLine(line) && sameName(line.section(u'=', 0, 0), key);
+    if (end >= text.size())
+        return end;
+    return end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
+}
+
+// The trimmed part of text[start, end) as positions.
+std::pair<qsizetype, qsizetype> trimmedPart(QStringView text, qsizetype start, qsizetype end)
+{
+    const QStringView trimmed = TrimBlanksView(text.sliced(start, end - start));
+    const qsizetype from = trimmed.isEmpty() ? start : trimmed.data() - text.data();
+    return {from, from + trimmed.size()};
 }
 
 QString withoutLineBreaks(QString text)
@@ -42,33 +66,44 @@ QString withoutLineBreaks(QString text)
 } // namespace
 
 TProfileText::TProfileText(const QString &text)
+    : m_text(text)
 {
-    qsizetype start = 0;
-    qsizetype pos = 0;
-    while (pos < text.size()) {
-        const QChar ch = text[pos];
-        if (ch != u'\r' && ch != u'\n') {
-            ++pos;
-            continue;
+    index();
+}
+
+void TProfileText::index()
+{
+    m_sections.clear();
+    m_firstSectionByHash.clear();
+    const QStringView text(m_text);
+    for (qsizetype start = 0; start < text.size();) {
+        const qsizetype end = lineEndFrom(text, start);
+        const auto [from, to] = trimmedPart(text, start, end);
+        const qsizetype next = nextLineStart(text, end);
+        // A header's name runs from "[" to the first "]" or the line's end.
+        if (from < to && text[from] == u'[') {
+            if (!m_sections.empty())
+                m_sections.back().bodyEnd = start;
+            const qsizetype bracket = text.sliced(from + 1, to - from - 1).indexOf(u']');
+            const auto [nameStart, nameEnd] = trimmedPart(text, from + 1, bracket < 0 ? to : from + 1 + bracket);
+            m_sections.push_back({nameStart, nameEnd, next, text.size(), std::nullopt});
+            const std::size_t hash = foldedHash(nameOf(m_sections.back()));
+            if (!m_firstSectionByHash.contains(hash))
+                m_firstSectionByHash.insert(hash, m_sections.size() - 1);
         }
-        const qsizetype endingSize = (ch == u'\r' && pos + 1 < text.size() && text[pos + 1] == u'\n') ? 2 : 1;
-        m_lines.push_back({text.sliced(start, pos - start), text.sliced(pos, endingSize)});
-        pos += endingSize;
-        start = pos;
+        start = next;
     }
-    if (start < text.size())
-        m_lines.push_back({text.sliced(start), QString()});
 }
 
 std::optional<QString> TProfileText::value(const QString &section, const QString &key) const
 {
-    const std::optional<std::size_t> header = findSection(section);
-    if (!header)
+    const Section *found = findSection(section);
+    if (!found)
         return std::nullopt;
-    const std::optional<std::size_t> line = findKey(*header, key);
+    const KeyLine *line = findKey(*found, key);
     if (!line)
         return std::nullopt;
-    return m_lines[*line].content.section(u'=', 1);
+    return m_text.sliced(line->equals + 1, line->end - line->equals - 1);
 }
 
 void TProfileText::setValue(const QString &section, const QString &key, const QString &value)
@@ -76,73 +111,75 @@ void TProfileText::setValue(const QString &section, const QString &key, const QS
     const QString cleanSection = TrimBlanks(withoutLineBreaks(section));
     const QString cleanKey = TrimBlanks(withoutLineBreaks(key));
     const QString cleanValue = withoutLineBreaks(value);
-    const QString keyLine = cleanKey + u'=' + cleanValue;
+    const QString keyLine = cleanKey + u'=' + cleanValue + newLine;
 
-    const std::optional<std::size_t> header = findSection(cleanSection);
-    if (!header) {
-        insertLine(m_lines.size(), u'[' + cleanSection + u']');
-        insertLine(m_lines.size(), keyLine);
-        return;
+    const Section *header = findSection(cleanSection);
+    if (!header)
+        insertLines(m_text.size(), u'[' + cleanSection + u']' + newLine + keyLine);
+    else if (const KeyLine *line = findKey(*header, cleanKey))
+        m_text.replace(line->equals + 1, line->end - line->equals - 1, cleanValue);
+    else
+        insertLines(insertionPoint(*header), keyLine);
+    index();
+}
+
+QStringView TProfileText::nameOf(const Section &section) const
+{
+    return QStringView(m_text).sliced(section.nameStart, section.nameEnd - section.nameStart);
+}
+
+const TProfileText::Section *TProfileText::findSection(const QString &name) const
+{
+    const QStringView wanted = TrimBlanksView(name);
+    const auto found = m_firstSectionByHash.constFind(foldedHash(wanted));
+    if (found == m_firstSectionByHash.cend())
+        return nullptr;
+    if (sameName(nameOf(m_sections[*found]), wanted))
+        return &m_sections[*found];
+    // Another name with the same hash came first: look at every section.
+    const auto named = std::find_if(m_sections.begin(), m_sections.end(),
+                                    [&](const Section &section) { return sameName(nameOf(section), wanted); });
+    return named == m_sections.end() ? nullptr : &*named;
+}
+
+const std::vector<TProfileText::KeyLine> &TProfileText::keysOf(const Section &section) const
+{
+    if (section.keys)
+        return *section.keys;
+    std::vector<KeyLine> &keys = section.keys.emplace();
+    const QStringView text(m_text);
+    for (qsizetype start = section.bodyStart; start < section.bodyEnd;) {
+        const qsizetype end = lineEndFrom(text, start);
+        const qsizetype equals = text.sliced(start, end - start).indexOf(u'=');
+        if (equals >= 0) {
+            const auto [nameStart, nameEnd] = trimmedPart(text, start, start + equals);
+            keys.push_back({nameStart, nameEnd, start + equals, end});
+        }
+        start = nextLineStart(text, end);
     }
-    if (const std::optional<std::size_t> line = findKey(*header, cleanKey)) {
-        QString &content = m_lines[*line].content;
-        content = content.first(content.indexOf(u'=') + 1) + cleanValue;
-        return;
+    return keys;
+}
+
+const TProfileText::KeyLine *TProfileText::findKey(const Section &section, const QString &key) const
+{
+    const QStringView wanted = TrimBlanksView(key);
+    for (const KeyLine &line : keysOf(section)) {
+        // Names equal regardless of case are of equal length.
+        if (line.nameEnd - line.nameStart == wanted.size() && sameName(QStringView(m_text).sliced(line.nameStart, wanted.size()), wanted))
+            return &line;
     }
-    insertLine(insertionPoint(*header), keyLine);
+    return nullptr;
 }
 
-QString TProfileText::text() const
+qsizetype TProfileText::insertionPoint(const Section &section) const
 {
-    QString result;
-    for (const Line &line : m_lines)
-        result += line.content + line.ending;
-    return result;
+    const std::vector<KeyLine> &keys = keysOf(section);
+    return keys.empty() ? section.bodyStart : nextLineStart(m_text, keys.back().end);
 }
 
-std::optional<std::size_t> TProfileText::findSection(const QString &section) const
+void TProfileText::insertLines(qsizetype at, const QString &lines)
 {
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const std::optional<QString> name = sectionNameOf(m_lines[i].content);
-        if (name && sameName(*name, section))
-            return i;
-    }
-    return std::nullopt;
-}
-
-std::size_t TProfileText::sectionEnd(std::size_t header) const
-{
-    std::size_t end = header + 1;
-    while (end < m_lines.size() && !sectionNameOf(m_lines[end].content))
-        ++end;
-    return end;
-}
-
-std::optional<std::size_t> TProfileText::findKey(std::size_t header, const QString &key) const
-{
-    const std::size_t end = sectionEnd(header);
-    for (std::size_t i = header + 1; i < end; ++i) {
-        if (hasKey(m_lines[i].content, key))
-            return i;
-    }
-    return std::nullopt;
-}
-
-std::size_t TProfileText::insertionPoint(std::size_t header) const
-{
-    std::size_t after = header;
-    const std::size_t end = sectionEnd(header);
-    for (std::size_t i = header + 1; i < end; ++i) {
-        if (isKeyLine(m_lines[i].content))
-            after = i;
-    }
-    return after + 1;
-}
-
-void TProfileText::insertLine(std::size_t at, const QString &content)
-{
-    // The line before may be the file's last line without a line end.
-    if (at > 0 && m_lines[at - 1].ending.isEmpty())
-        m_lines[at - 1].ending = newLine;
-    m_lines.insert(m_lines.begin() + std::ptrdiff_t(at), {content, newLine});
+    // The line before may be the text's last line without a line end.
+    const bool endsLine = at > 0 && at == m_text.size() && m_text.back() != u'\r' && m_text.back() != u'\n';
+    m_text.insert(at, endsLine ? newLine + lines : lines);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -10,6 +11,11 @@
 // the first section and the first key of a name count. Every line keeps
 // its own content and line end unless setValue changes it, so text()
 // gives back the parsed text byte for byte.
+//
+// Parsing costs one pass over the text and keeps only where the sections
+// are; the keys of a section are indexed when it is first looked into. So
+// a settings file of millions of blank lines or sections reads in linear
+// time, without one allocation per line.
 class TProfileText
 {
 public:
@@ -25,22 +31,38 @@ public:
     // the names or the value become blanks, so they cannot add lines.
     void setValue(const QString &section, const QString &key, const QString &value);
 
-    QString text() const;
+    const QString &text() const { return m_text; }
 
 private:
-    struct Line
+    // Positions in m_text of one "key=value" line's parts.
+    struct KeyLine
     {
-        QString content;
-        QString ending; // "\r\n", "\n", "\r", or "" for a last line without one
+        qsizetype nameStart;
+        qsizetype nameEnd; // the name without blanks at its ends
+        qsizetype equals;
+        qsizetype end; // where the line's end (or the text) begins
     };
 
-    std::optional<std::size_t> findSection(const QString &section) const;
-    // One past the section's last line: the next section's header or the end.
-    std::size_t sectionEnd(std::size_t header) const;
-    std::optional<std::size_t> findKey(std::size_t header, const QString &key) const;
-    // Where a new key of the section goes: after its last key line.
-    std::size_t insertionPoint(std::size_t header) const;
-    void insertLine(std::size_t at, const QString &content);
+    struct Section
+    {
+        qsizetype nameStart;
+        qsizetype nameEnd;
+        qsizetype bodyStart; // after the header's line end
+        qsizetype bodyEnd;   // the next header's line, or the text's end
+        mutable std::optional<std::vector<KeyLine>> keys; // made by keysOf
+    };
 
-    std::vector<Line> m_lines;
+    void index();
+    QStringView nameOf(const Section &section) const;
+    const Section *findSection(const QString &name) const;
+    const std::vector<KeyLine> &keysOf(const Section &section) const;
+    const KeyLine *findKey(const Section &section, const QString &key) const;
+    // Where a new key of the section goes: after its last key line.
+    qsizetype insertionPoint(const Section &section) const;
+    void insertLines(qsizetype at, const QString &lines);
+
+    QString m_text;
+    std::vector<Section> m_sections;
+    // The hash of a case-folded name → the first section whose name has it.
+    QHash<std::size_t, std::size_t> m_firstSectionByHash;
 };

@@ -169,6 +169,45 @@ TEST(IniModel, EachWriteFindsWhatTheWritesAndTheLoadBeforeItLeft)
     EXPECT_EQ(model.rebuiltText(u"\n"), u"[B]\nK=2\n\n[A]\n\n");
 }
 
+// Two writes into one section; the second finds the lines by the same
+// rule whether the text was loaded again between them or not.
+struct TwoWritesCase
+{
+    const char *name;
+    const char *firstKey;
+    const char *secondKey;
+    const char *after;
+};
+
+void PrintTo(const TwoWritesCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class IniModelTwoWrites : public ::testing::TestWithParam<TwoWritesCase>
+{
+};
+
+TEST_P(IniModelTwoWrites, NameEveryLineByItsTextBeforeTheFirstEquals)
+{
+    const TwoWritesCase &row = GetParam();
+    for (const bool loadedBetween : {false, true}) {
+        TIniModel model = modelOf(QStringLiteral("[S]\n"));
+        model.write(QStringLiteral("S"), text(row.firstKey), QStringLiteral("1"));
+        if (loadedBetween)
+            model.loadText(model.rebuiltText(u"\n"));
+        model.write(QStringLiteral("S"), text(row.secondKey), QStringLiteral("2"));
+        EXPECT_EQ(model.rebuiltText(u"\n"), text(row.after)) << (loadedBetween ? "loaded between" : "in one go");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KeysWithEquals, IniModelTwoWrites,
+    ::testing::Values(TwoWritesCase{"key_named_by_its_text_before_equals", "a=b", "a", "[S]\na=2\n\n"},
+                      TwoWritesCase{"key_with_equals_is_never_a_name", "a=b", "a=b", "[S]\na=b=1\na=b=2\n\n"},
+                      TwoWritesCase{"plain_key_replaced", "a", "A", "[S]\nA=2\n\n"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 class IniModelFile : public ::testing::Test
 {
 protected:

@@ -5,6 +5,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <random>
 
 using namespace Qt::StringLiterals;
 
@@ -63,6 +65,13 @@ QString manyKeys(int changed = -1, int removed = -1)
     return text + u"\n"_s;
 }
 
+QString reversedLines(const QString &text)
+{
+    QStringList lines = text.split(u'\n');
+    std::reverse(lines.begin(), lines.end());
+    return lines.join(u'\n');
+}
+
 INSTANTIATE_TEST_SUITE_P(
     TextArea, Reload,
     ::testing::Values(
@@ -77,8 +86,54 @@ INSTANTIATE_TEST_SUITE_P(
         ReloadCase{"longTextChangedAtItsStart", manyKeys(), {}, manyKeys(0)},
         ReloadCase{"longTextChangedInTheMiddle", manyKeys(), {}, manyKeys(150)},
         ReloadCase{"longTextChangedAtItsEnd", manyKeys(), {}, manyKeys(299)},
-        ReloadCase{"longTextLineRemoved", manyKeys(), {}, manyKeys(-1, 150)}),
+        ReloadCase{"longTextLineRemoved", manyKeys(), {}, manyKeys(-1, 150)},
+        ReloadCase{"longTextTypedAtItsStartChangedAtItsEnd", manyKeys(), u"x"_s, manyKeys(299)},
+        ReloadCase{"longTextReversed", manyKeys(), {}, reversedLines(manyKeys())},
+        ReloadCase{"linesAddedAtBothEnds", twoSections, {}, u"[Z]\n"_s + twoSections + u"[Y]\n"_s},
+        ReloadCase{"lastLineWithoutLineEnd", u"[A]\nk=1\nj=2"_s, {}, u"[A]\nk=3\nj=2"_s},
+        ReloadCase{"emptied", twoSections, u"x"_s, QString()},
+        ReloadCase{"filled", QString(), {}, twoSections}),
     [](const ::testing::TestParamInfo<ReloadCase> &info) { return std::string(info.param.name); });
+
+// Typing at one end and a reload that changes the other end replace those
+// two lines, not everything between them.
+TEST(TextArea, AReloadReplacesOnlyTheLinesThatDiffer)
+{
+    QPlainTextEdit edit;
+    SetTextAreaText(&edit, manyKeys());
+    QTextCursor(edit.document()).insertText(u"x"_s);
+    int replaced = 0;
+    QObject::connect(edit.document(), &QTextDocument::contentsChange, &edit,
+                     [&replaced](int, int removed, int) { replaced += removed; });
+
+    ReplaceTextKeepingView(&edit, manyKeys(299));
+
+    EXPECT_EQ(TextAreaText(&edit), manyKeys(299));
+    EXPECT_LE(replaced, int(u"x[Many]\nkey299=value\n"_s.size()));
+}
+
+// The text read back after any edits, wherever they are, is what the area
+// holds, though only the edited part is read from it.
+TEST(TextArea, GivesBackItsTextAfterEditsAnywhere)
+{
+    QPlainTextEdit edit;
+    std::mt19937 random(2029);
+    for (int round = 0; round < 300; ++round) {
+        if (round % 10 == 0)
+            SetTextAreaText(&edit, manyKeys(round % 300));
+        const int size = edit.document()->characterCount() - 1;
+        QTextCursor cursor(edit.document());
+        cursor.setPosition(std::uniform_int_distribution<int>(0, size)(random));
+        cursor.setPosition(std::min(size, cursor.position() + std::uniform_int_distribution<int>(0, 20)(random)),
+                           QTextCursor::KeepAnchor);
+        if (round % 7 == 3)
+            edit.undo();
+        else
+            cursor.insertText(round % 3 == 0 ? u"a\nb"_s : QString());
+        EXPECT_EQ(TextAreaText(&edit), edit.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'))
+            << "round " << round;
+    }
+}
 
 // What the area was given is remembered only while it is what the area holds.
 TEST(TextArea, GivesBackWhatItHoldsAfterEveryChange)
@@ -90,7 +145,7 @@ TEST(TextArea, GivesBackWhatItHoldsAfterEveryChange)
     for (char16_t ch = 0xE000; ch <= 0xF8FF; ++ch)
         everyPrivateUse += QChar(ch);
     SetTextAreaText(&edit, everyPrivateUse + u"\u2029"_s);
-    EXPECT_EQ(TextAreaText(&edit), everyPrivateUse + u"\n"_s) << "with no stand-in left, U+2029 is a line break there";
+    EXPECT_EQ(TextAreaText(&edit), everyPrivateUse + u"\u2029"_s) << "U+2029 kept beside every private-use character";
 
     SetTextAreaText(&edit, twoSections);
     QTextCursor(edit.document()).insertText(u"x"_s);

@@ -50,6 +50,10 @@ const ChangeCase changeRows[] = {
     {"line breaks in a value cannot add lines", u"[S]\r\n"_s, u"S"_s, u"K"_s, u"a\r\n[T]\nb"_s,
      u"[S]\r\nK=a  [T] b\r\n"_s},
     {"a value with \"=\" is written whole", QString(), u"S"_s, u"K"_s, u"a=b"_s, u"[S]\r\nK=a=b\r\n"_s},
+    {"names match regardless of the case of any letter", u"[ÄRGER]\nÖL=1\n"_s, u"ärger"_s, u"öl"_s, u"2"_s,
+     u"[ÄRGER]\nÖL=2\n"_s},
+    {"a header text inside a value opens no section", u"[S]\nK=[T]\n"_s, u"T"_s, u"K"_s, u"1"_s,
+     u"[S]\nK=[T]\n[T]\r\nK=1\r\n"_s},
 };
 
 class ProfileTextChange : public ::testing::TestWithParam<ChangeCase>

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// The document's text area (`MemoIni`): every way text leaves or enters it
+// through the clipboard or by dragging goes through the same stand-in
+// mapping as reading and loading its text, so a line break character of
+// the file survives copy and paste, and a pasted stand-in character stays
+// what it is.
+class TIniTextArea : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit TIniTextArea(QWidget *parent = nullptr);
+
+protected:
+    QMimeData *createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData *source) override;
+};
