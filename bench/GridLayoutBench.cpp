@@ -1,6 +1,4 @@
-#include "grid/CheckBoxColumn.h"
-#include "grid/CustomCellGrid.h"
-#include "grid/TextColumn.h"
+#include "BitTableGrid.h"
 #include "util/GridAdjust.h"
 
 #include <QFile>
@@ -8,18 +6,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// A windowless grid shaped like the bit table.
-class BitTable : public TCustomCellGrid
-{
-public:
-    BitTable()
-    {
-        Columns.Add<TCheckBoxColumn>();
-        for (int n = 0; n < 3; ++n)
-            Columns.Add<TTextColumn>();
-    }
-};
 
 // A settings file of about `megabytes` MB: many sections of other keys
 // before the layout sections, which come last.

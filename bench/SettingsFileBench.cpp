@@ -1,7 +1,6 @@
+#include "BitTableGrid.h"
+#include "InihReference.h"
 #include "RatioReporter.h"
-#include "grid/CheckBoxColumn.h"
-#include "grid/CustomCellGrid.h"
-#include "grid/TextColumn.h"
 #include "util/GridAdjust.h"
 
 #include <QApplication>
@@ -10,24 +9,11 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <functional>
-#include <ini.h>
 #include <string>
 
 namespace {
 
 constexpr int fileSize = 5 * 1024 * 1024;
-
-// A windowless grid shaped like the bit table.
-class BitTable : public TCustomCellGrid
-{
-public:
-    BitTable()
-    {
-        Columns.Add<TCheckBoxColumn>();
-        for (int n = 0; n < 3; ++n)
-            Columns.Add<TTextColumn>();
-    }
-};
 
 // The layout sections a load reads (the empty suffix), `before` the keys of
 // "Columns Sizes" if given.
@@ -118,18 +104,8 @@ void loadLayout(benchmark::State &state, const Shape *shape)
 void inihParse(benchmark::State &state, const Shape *shape)
 {
     const QByteArray path = QFile::encodeName(shapeFiles().path(*shape));
-    long entries = 0;
-    for (auto _ : state) {
-        entries = 0;
-        ini_parse(
-            path.constData(),
-            [](void *user, const char *, const char *, const char *) {
-                ++*static_cast<long *>(user);
-                return 1;
-            },
-            &entries);
-        benchmark::DoNotOptimize(entries);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CountInihEntries(path));
 }
 
 std::string nameOf(const char *step, const Shape &shape)
