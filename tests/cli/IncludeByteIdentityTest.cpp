@@ -19,17 +19,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A table file of 32 top-down rows; `names` maps rows to "name;description".
-QByteArray tableFile(const QMap<int, QString> &names)
-{
-    QString text;
-    for (int row = 0; row < 32; ++row) {
-        const QString mask = QString::number(1u << (31 - row), 16).toUpper().rightJustified(8, u'0');
-        text += u"False;"_s + mask + u';' + names.value(row, u";"_s) + u"\r\n"_s;
-    }
-    return utf16LeFile(text);
-}
-
 struct IdentityCase
 {
     const char *what;

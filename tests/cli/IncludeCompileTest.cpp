@@ -9,17 +9,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The pair's table: top-down rows, `names` mapping rows to "name;description".
-QByteArray tableFile(const QMap<int, QString> &names)
-{
-    QString text;
-    for (int row = 0; row < 32; ++row) {
-        const QString mask = QString::number(1u << (31 - row), 16).toUpper().rightJustified(8, u'0');
-        text += u"False;"_s + mask + u';' + names.value(row, u";"_s) + u"\r\n"_s;
-    }
-    return utf16LeFile(text);
-}
-
 const QByteArray accessIni = "[ACCESS]\r\nFLAGS=$8000A002,bf;Read and write\r\n";
 
 // Test programs that use the constants the natural way and print one

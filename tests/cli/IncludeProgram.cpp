@@ -1,6 +1,10 @@
 #include "IncludeProgram.h"
 
+#include "support/TestFiles.h"
+
 #include <QProcess>
+
+using namespace Qt::StringLiterals;
 
 IncludeRun runTool(const QString &program, const QStringList &arguments, const QString &folder)
 {
@@ -19,4 +23,14 @@ IncludeRun runTool(const QString &program, const QStringList &arguments, const Q
 IncludeRun runTarvexInclude(const QStringList &arguments, const QString &folder)
 {
     return runTool(QStringLiteral(TARVEX_INCLUDE_PROGRAM), arguments, folder);
+}
+
+QByteArray tableFile(const QMap<int, QString> &names)
+{
+    QString text;
+    for (int row = 0; row < 32; ++row) {
+        const QString mask = QString::number(1u << (31 - row), 16).toUpper().rightJustified(8, u'0');
+        text += u"False;"_s + mask + u';' + names.value(row, u";"_s) + u"\r\n"_s;
+    }
+    return utf16LeFile(text);
 }

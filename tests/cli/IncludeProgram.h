@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -17,3 +18,7 @@ IncludeRun runTarvexInclude(const QStringList &arguments, const QString &folder)
 // Runs a compiler or a compiled program in `folder`; its exit status and
 // standard output (error output follows it, for failure messages).
 IncludeRun runTool(const QString &program, const QStringList &arguments, const QString &folder);
+
+// A bit definition table file of 32 top-down rows; `names` maps rows to
+// "name;description", the other rows stay unnamed.
+QByteArray tableFile(const QMap<int, QString> &names);
