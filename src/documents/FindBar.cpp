@@ -76,8 +76,8 @@ void FindBar::addSearchAgainKeys(QWidget *window)
 
 void FindBar::open()
 {
-    const QString selected = m_text->textCursor().selectedText();
-    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))
+    const QString selected = TextAreaSelection(m_text);
+    if (!selected.isEmpty() && !selected.contains(u'\n'))
         EDT_Find->setText(selected);
     show();
     EDT_Find->selectAll();
@@ -126,7 +126,7 @@ void FindBar::find(SearchDirection direction)
     const std::optional<TTextMatch> match = FindText(TextAreaText(m_text), needle, caret.selectionStart(),
                                                      caret.selectionEnd(), direction, matchCase);
     if (!match) {
-        m_note->setText(needle.isEmpty() ? QString() : QStringLiteral("nicht gefunden"));
+        m_note->setText(QStringLiteral("nicht gefunden"));
         return;
     }
     if (!match->wrapped)

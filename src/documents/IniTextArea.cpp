@@ -16,8 +16,13 @@ QMimeData *TIniTextArea::createMimeDataFromSelection() const
     return data;
 }
 
+bool TIniTextArea::canInsertFromMimeData(const QMimeData *source) const
+{
+    return !source->hasUrls() && QPlainTextEdit::canInsertFromMimeData(source);
+}
+
 void TIniTextArea::insertFromMimeData(const QMimeData *source)
 {
-    if (source->hasText())
+    if (canInsertFromMimeData(source))
         InsertIntoTextArea(this, source->text());
 }

@@ -136,6 +136,7 @@ bool QtDesktop::printerSetupDialog(QWidget *parent, QPrinter &printer)
 
 std::optional<int> QtDesktop::askNumber(QWidget *parent, const NumberRequest &request)
 {
+    const TNormalCursor normal;
     bool confirmed = false;
     const int number = QInputDialog::getInt(parent, request.title, request.label, request.value, request.minimum,
                                             request.maximum, 1, &confirmed);

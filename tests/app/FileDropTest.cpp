@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QUrl>
 #include <QWindow>
@@ -20,6 +21,7 @@ struct DropCase
     QStringList files; // in the test folder, which holds a.ini, b.ini and the folder sub
     bool documentOpen; // b.ini is open
     bool accepted;
+    bool onText = false; // dropped on the open document's text instead of the status bar
 };
 
 class FileDrops : public MainWindow, public ::testing::WithParamInterface<DropCase>
@@ -27,8 +29,8 @@ class FileDrops : public MainWindow, public ::testing::WithParamInterface<DropCa
 };
 
 // A file manager offers to copy or move the files; Shift proposes to move
-// them. They are dropped on the main window's status bar, delivered as the
-// window system delivers a drag.
+// them. They are dropped on the main window's status bar (or the document's
+// text), delivered as the window system delivers a drag.
 TEST_P(FileDrops, OpenOneFileWhileNoDocumentIsOpen)
 {
     const DropCase &row = GetParam();
@@ -43,7 +45,8 @@ TEST_P(FileDrops, OpenOneFileWhileNoDocumentIsOpen)
         urls << QUrl::fromLocalFile(folder.path(file));
     QMimeData data;
     data.setUrls(urls);
-    const QPoint position = form.statusBar()->mapTo(&form, form.statusBar()->rect().center());
+    QWidget *target = row.onText ? document()->MemoIni->viewport() : form.statusBar();
+    const QPoint position = target->mapTo(&form, target->rect().center());
     const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
     QDragEnterEvent enter(position, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
     QCoreApplication::sendEvent(form.windowHandle(), &enter);
@@ -66,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DropCase{"OneFile", {QStringLiteral("a.ini")}, false, true},
                       DropCase{"Folder", {QStringLiteral("sub")}, false, false},
                       DropCase{"TwoFiles", {QStringLiteral("a.ini"), QStringLiteral("b.ini")}, false, false},
-                      DropCase{"OneFileWhileADocumentIsOpen", {QStringLiteral("a.ini")}, true, false}),
+                      DropCase{"OneFileWhileADocumentIsOpen", {QStringLiteral("a.ini")}, true, false},
+                      DropCase{"OneFileOnTheOpenDocumentsText", {QStringLiteral("a.ini")}, true, false, true}),
     [](const ::testing::TestParamInfo<DropCase> &info) { return std::string(info.param.name); });
 
 } // namespace

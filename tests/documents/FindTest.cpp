@@ -85,6 +85,15 @@ TEST_F(DocumentWindow, CtrlFOpensTheFindBarWithTheSelectionAndEscapeReturnsToThe
     QTest::keyClick(bar->EDT_Find, Qt::Key_Escape);
     EXPECT_FALSE(bar->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), memo);
+
+    // A selection holding a character the area shows by a stand-in is taken as the file holds it.
+    SetTextAreaText(memo, QString::fromUtf16(u"[A]\nk=a\u2029b\n"));
+    selection = QTextCursor(memo->document());
+    selection.setPosition(6);
+    selection.setPosition(9, QTextCursor::KeepAnchor);
+    memo->setTextCursor(selection);
+    QTest::keyClick(memo, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(bar->EDT_Find->text(), u"a\u2029b");
 }
 
 // A bit editor's Save Init rebuilds the text; the bar stays and finds in the new text.
