@@ -63,7 +63,6 @@ TMDIChildBit::TMDIChildBit(QWidget *documentWindow)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(TBitFrame1);
-    layout->activate(); // the frame's margins as laid out
     resize(std::max(width(), tableFittingWidth()), height());
     move(initialPlace());
 
@@ -81,9 +80,18 @@ TMDIChildBit::~TMDIChildBit() = default;
 // Every column of the table beside its vertical scroll bar, inside the
 // grid's frame and the margins the window keeps around the grid; the
 // stored column widths stay as they are.
-int TMDIChildBit::tableFittingWidth() const
+int TMDIChildBit::tableFittingWidth()
 {
     const TCellGrid *grid = TBitFrame1->GridBits;
+    // Before the window is first shown a layout places its widgets, but
+    // their own layouts wait for the show: lay them out outermost first.
+    QList<QWidget *> outerWidgets;
+    for (QWidget *outer = grid->parentWidget(); outer; outer = outer == this ? nullptr : outer->parentWidget())
+        outerWidgets.prepend(outer);
+    for (QWidget *outer : outerWidgets) {
+        if (outer->layout())
+            outer->layout()->activate();
+    }
     const int margins = width() - grid->width();
     return margins + 2 * grid->frameWidth() + grid->Columns.TotalWidth() + grid->verticalScrollBar()->sizeHint().width();
 }

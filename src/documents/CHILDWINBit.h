@@ -43,7 +43,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    int tableFittingWidth() const;
+    int tableFittingWidth();
     QPoint initialPlace() const;
     void SaveInit1Click();
     void FormCloseQuery();

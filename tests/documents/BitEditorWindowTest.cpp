@@ -58,6 +58,7 @@ TEST_F(BitEditor, TheWholeBitTableFitsTheNewWindow)
     EXPECT_EQ(editor->height(), 719);
     EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0); // "Used for" is not cut
     EXPECT_GE(grid->viewport()->width(), 24 + 63 + 80 + 366);
+    EXPECT_LE(grid->viewport()->width(), 24 + 63 + 80 + 366 + 8) << "window " << editor->width(); // and no wider
     QList<int> widths;
     for (int column = 0; column < grid->Columns.Count(); ++column)
         widths << grid->Columns[column]->Width();
