@@ -26,18 +26,6 @@ std::optional<std::size_t> indexIn(const std::array<char16_t, 3> &chars, QChar c
     return found == chars.end() ? std::nullopt : std::optional<std::size_t>(std::size_t(found - chars.begin()));
 }
 
-// The object type of the character at `position`.
-int markAt(const QTextDocument *document, int position)
-{
-    const QTextBlock block = document->findBlock(position);
-    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        if (fragment.contains(position))
-            return fragment.charFormat().objectType();
-    }
-    return QTextFormat::NoObject;
-}
-
 } // namespace
 
 bool HoldsBlockBreaker(QStringView text)
@@ -69,11 +57,24 @@ QString WithBreakersBack(const QTextDocument *document, int from, QString shown)
 {
     if (!document->property(mayHoldStandInsProperty).toBool())
         return shown;
+    // Positions only grow, so the fragments of a block are walked once,
+    // however many stand-ins a line holds.
+    QTextBlock block;
+    QTextBlock::iterator fragments;
     for (qsizetype i = 0; i < shown.size(); ++i) {
         if (shown[i].unicode() < standIns.front() || shown[i].unicode() > standIns.back())
             continue; // the usual case, decided at once
         const std::optional<std::size_t> standIn = indexIn(standIns, shown[i]);
-        if (standIn && markAt(document, from + int(i)) == firstMark + int(*standIn))
+        if (!standIn)
+            continue;
+        const int position = from + int(i);
+        if (!block.isValid() || !block.contains(position)) {
+            block = document->findBlock(position);
+            fragments = block.begin();
+        }
+        while (!fragments.atEnd() && !fragments.fragment().contains(position))
+            ++fragments;
+        if (!fragments.atEnd() && fragments.fragment().charFormat().objectType() == firstMark + int(*standIn))
             shown[i] = QChar(blockBreakers[*standIn]);
     }
     return shown;
