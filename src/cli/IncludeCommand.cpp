@@ -1,11 +1,13 @@
 #include "cli/IncludeCommand.h"
 
 #include "cli/IncludeReport.h"
+#include "documents/FlagLine.h"
 #include "documents/FlagWordOpening.h"
 #include "documents/ShownIniFile.h"
 #include "flags/BitDefinitionFiles.h"
 #include "flags/BitFrames.h"
 #include "flags/DefinitionChecks.h"
+#include "flags/FlagWord.h"
 #include "platform/Errors.h"
 #include "platform/FileIo.h"
 
@@ -63,7 +65,7 @@ private:
         // A frame per flag word, as each double click opens a new editor.
         TBitFrame frame;
         try {
-            OpenFlagWordInFrame(frame, m_ini.fileName(), flagWord, QFileInfo(m_ini.fileName()).absolutePath());
+            open(frame, flagWord);
             if (m_arguments.bottomUp)
                 frame.SetBottomUp(true);
             const std::vector<TDefinitionFinding> findings = CheckDefinitions(frame.IncludeSource(), m_arguments.form);
@@ -81,6 +83,19 @@ private:
         } catch (const TarvexError &error) {
             m_report.error(place, error.message());
             m_status = ExitFailed;
+        }
+    }
+
+    // A table mask that is no number fails the line's hex text in the bit
+    // editor too, which still writes the include file; the checks name the
+    // row. A hex text of the line that is no number stays the line's error.
+    void open(TBitFrame &frame, const TFlagWordLocation &flagWord) const
+    {
+        try {
+            OpenFlagWordInFrame(frame, m_ini.fileName(), flagWord, QFileInfo(m_ini.fileName()).absolutePath());
+        } catch (const ConversionError &) {
+            if (const std::optional<QString> hexText = HexTextToStore(SplitValuePart(flagWord.line.valuePart).first))
+                ReadHexNumber(*hexText); // raises the line's own error
         }
     }
 

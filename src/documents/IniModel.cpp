@@ -260,6 +260,26 @@ void TIniModel::write(const QString &section, const QString &key, const QString 
     upperKeys.append(upperKeyOf(newLine, locale));
 }
 
+TIniKeyPlace TIniModel::placeOfKey(const QString &section, const QString &key) const
+{
+    const QLocale locale;
+    const QString upperSection = locale.toUpper(section);
+    const QString upperKey = locale.toUpper(key);
+    TIniKeyPlace place;
+    for (qsizetype i = m_sections.size() - 1; i >= 0 && !place.section; --i) {
+        if (locale.toUpper(m_sections[i].name) == upperSection)
+            place.section = i;
+    }
+    if (!place.section)
+        return place;
+    const QStringList &lines = m_sections[*place.section].lines;
+    for (qsizetype i = lines.size() - 1; i >= 0 && !place.line; --i) {
+        if (upperKeyOf(lines[i], locale) == upperKey)
+            place.line = i;
+    }
+    return place;
+}
+
 qsizetype TIniModel::sectionIndexForWriting(const QString &section, const QLocale &locale)
 {
     if (m_upperSectionNames.size() != m_sections.size()) { // not made since the last load

@@ -20,6 +20,15 @@ struct TIniSection
     bool operator==(const TIniSection &) const = default;
 };
 
+// Where write() puts a key's line: the last section of the name and in it
+// the last line of the key, names compared ignoring case; a part is absent
+// where write() would append one.
+struct TIniKeyPlace
+{
+    std::optional<qsizetype> section;
+    std::optional<qsizetype> line;
+};
+
 // For each line of the text a model loaded from `text` rebuilds, the number
 // (from 1) of the line of `text` it stands for; 0 for the empty line that
 // ends each section.
@@ -58,6 +67,8 @@ public:
     // replacing the last line of that key or appending one; a missing
     // section is appended. The file on disk is not touched.
     void write(const QString &section, const QString &key, const QString &value);
+    // Where write(section, key, ...) would put its line now.
+    TIniKeyPlace placeOfKey(const QString &section, const QString &key) const;
 
 private:
     using UpperKeys = QList<std::optional<QString>>; // one per line, none for a line without "="

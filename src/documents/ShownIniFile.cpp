@@ -2,19 +2,6 @@
 
 #include "platform/FileIo.h"
 
-#include <QLocale>
-
-namespace {
-
-// As TIniModel::write compares section and key names.
-bool sameName(const QString &a, const QString &b)
-{
-    const QLocale locale;
-    return locale.toUpper(a) == locale.toUpper(b);
-}
-
-} // namespace
-
 TShownIniFile::TShownIniFile(const QString &fileName)
     : m_model(fileName)
 {
@@ -42,29 +29,17 @@ std::optional<TFlagWordLocation> TShownIniFile::flagWordAt(int shownLine) const
 
 std::optional<int> TShownIniFile::lineOfKey(const QString &section, const QString &key) const
 {
+    const TIniKeyPlace place = m_model.placeOfKey(section, key);
+    if (!place.line)
+        return std::nullopt;
     // Each section shows as its header, its lines and one empty line.
-    std::optional<int> found;
     int header = 0;
-    for (const TIniSection &shown : m_model.sections()) {
-        if (sameName(shown.name, section)) {
-            found.reset();
-            for (int entry = 0; entry < shown.lines.size(); ++entry) {
-                const QString &text = shown.lines[entry];
-                const qsizetype equals = text.indexOf(u'=');
-                if (equals >= 0 && sameName(text.first(equals), key))
-                    found = header + 1 + entry;
-            }
-        }
-        header += int(shown.lines.size()) + 2;
-    }
-    return found;
+    for (qsizetype i = 0; i < *place.section; ++i)
+        header += int(m_model.sections()[i].lines.size()) + 2;
+    return header + 1 + int(*place.line);
 }
 
 bool TShownIniFile::hasSection(const QString &section) const
 {
-    for (const TIniSection &shown : m_model.sections()) {
-        if (sameName(shown.name, section))
-            return true;
-    }
-    return false;
+    return m_model.placeOfKey(section, QString()).section.has_value();
 }

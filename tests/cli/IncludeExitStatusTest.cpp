@@ -84,6 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"an invalid hex text, the other flag words still written", ini, cleanTable, {u"myapp.ini"_s}, 2,
                    u"myapp.ini:7: error: ACCESS/Bad: '$0000XYZ1' ist kein gültiger Integerwert\n"_s,
                    u"@/MyappAccessFlags.inc_dn\n"_s},
+        StatusCase{"a mask that is no number, written as the bit editor writes it", ini,
+                   utf16LeFile(u"False;0000000G;Write;\r\n"_s), {u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS"_s}, 0,
+                   u"myapp.ini:4: warning: ACCESS/FLAGS row 1 (0000000G): mask \"0000000G\" is not 8 hexadecimal digits\n"_s,
+                   u"@/MyappAccessFlags.inc_dn\n"_s},
         StatusCase{"an output that cannot be written", ini, cleanTable,
                    {u"--output"_s, u"no/such/folder/x.inc"_s, u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS"_s}, 2,
                    u"myapp.ini:4: error: ACCESS/FLAGS: Datei \""_s, {}}));
