@@ -50,9 +50,11 @@ void TBitFrame::createUndoCommands()
     connect(MI_BF_Redo, &QAction::triggered, this, [this] { runCommand(this, [this] { MI_BF_RedoClick(); }); });
 
     // A line edit undoes its own typing first; with none, the keys undo
-    // the table.
+    // the table. An editable combo box keeps the focus and hands keys to
+    // its line edit past any filter, so the filter watches the box.
     auto *passage = new TUndoKeyPassage(this);
-    for (QLineEdit *edit : {static_cast<QLineEdit *>(EDT_Value), CBX_Section->lineEdit(), CBX_Label->lineEdit()})
+    for (QWidget *edit : {static_cast<QWidget *>(EDT_Value), static_cast<QWidget *>(CBX_Section),
+                          static_cast<QWidget *>(CBX_Label)})
         edit->installEventFilter(passage);
 
     // A tick or an edited cell is one step: the grid asks before it stores

@@ -2,6 +2,7 @@
 
 #include "flags/BitFrames.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <utility>
@@ -49,7 +50,8 @@ QList<QKeySequence> RedoKeys()
 
 bool TUndoKeyPassage::eventFilter(QObject *watched, QEvent *event)
 {
-    const auto *edit = qobject_cast<QLineEdit *>(watched);
+    const auto *box = qobject_cast<QComboBox *>(watched);
+    const QLineEdit *edit = box ? box->lineEdit() : qobject_cast<QLineEdit *>(watched);
     if (!edit || event->type() != QEvent::ShortcutOverride)
         return false;
     const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());

@@ -74,7 +74,8 @@ QList<QKeySequence> UndoKeys();
 QList<QKeySequence> RedoKeys();
 
 // Lets the Undo and Redo keys through to the window's commands when the
-// line edit it watches has no typing of its own to undo or redo.
+// line edit it watches (or the editable combo box's) has no typing of its
+// own to undo or redo.
 class TUndoKeyPassage : public QObject
 {
 public:

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
@@ -64,6 +65,16 @@ TEST_F(BitEditorUndo, KeysUndoFromTableAndValueFieldDownToTheLinesValue)
     EXPECT_EQ(frame->EDT_Value->text(), u"$0000A003"_s);
     QTest::keyClick(frame->EDT_Value, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(frame->FlagHexA(), u"$00000001"_s);
+
+    frame->GridBits->ToggleCheckBox(0, 30);
+    for (QComboBox *box : {frame->CBX_Section, frame->CBX_Label}) { // nothing typed there to undo
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(frame->FlagHexA(), u"$00000001"_s) << box->objectName().toStdString();
+        QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(frame->FlagHexA(), u"$00000003"_s) << box->objectName().toStdString();
+    }
+    QTest::keyClick(frame->CBX_Label, Qt::Key_Z, Qt::ControlModifier);
 
     for (int step = 0; step < 3; ++step)
         QTest::keyClick(frame->EDT_Value, Qt::Key_Z, Qt::ControlModifier);
