@@ -18,7 +18,6 @@ class TBinaryWordStrip : public QWidget
 public:
     explicit TBinaryWordStrip(QWidget *parent = nullptr);
 
-    quint32 Word() const { return m_word; }
     void SetWord(quint32 word);
     QString Text() const { return BinaryGroups(m_word); }
 

@@ -42,7 +42,7 @@ QString BlockCommentText(const QString &text)
 
 QString CHeaderText(const TIncludeSource &source)
 {
-    const QString guard = IncludeGuardName(source.flagFileBase + QStringLiteral(".h"));
+    const QString guard = IncludeGuardName(IncludeFileName(source.flagFileBase, source.bottomUp, TIncludeForm::C));
     const QString prefix = IncludeConstantPrefix(source.prefixText);
     QStringList lines{QStringLiteral("#ifndef ") + guard, QStringLiteral("#define ") + guard};
     lines << IncludeCommentLines(source);
