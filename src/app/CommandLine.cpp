@@ -14,6 +14,13 @@ const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")
 const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
                                        QStringLiteral("Shows the program's version and ends."));
 
+void addQtOption(QCommandLineParser &parser, const char *name, const QString &valueName)
+{
+    QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+}
+
 // Qt's own help option would add --help-all, which only an application
 // object can answer.
 void describeOptions(QCommandLineParser &parser)
@@ -24,6 +31,14 @@ void describeOptions(QCommandLineParser &parser)
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("The INI file to open; a name that does not exist opens a new document."),
                                  QStringLiteral("[file]"));
+    // Qt's own options are known, unlisted, so that an unknown option is
+    // answered before the application object needs a display.
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry",
+                             "name", "title", "visual", "style", "stylesheet"})
+        addQtOption(parser, name, QStringLiteral("value"));
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"})
+        addQtOption(parser, name, QString());
     // Single-dash words are whole options, as Qt's own (-platform, -reverse)
     // are, rather than bundles of letters: "-reverse" must not read as "-v".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);

@@ -4,10 +4,10 @@
 #include <QStringList>
 
 // What the program's command line asks for: `tarvex [options] [file]`.
-// It is read twice. Before the application object exists, Qt's own options
-// (-platform, -style, …) still stand in it, unknown to us, and only --help
-// and --version count; the application object then takes Qt's options
-// out, and any option left is an error.
+// It is read twice: before the application object exists, to answer --help,
+// --version and unknown options without a display, Qt's own options
+// (-platform, -style, …) known but not listed; and once the application
+// object has taken Qt's options out, for the files.
 struct TCommandLine
 {
     bool Help = false;

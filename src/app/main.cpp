@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
     // started. --help and --version answer before anything else, without a display.
     const QString startFolder = QDir::currentPath();
     const TCommandLine asked = ParseCommandLine(ArgumentList(argc, argv), startFolder);
-    if (asked.Help || asked.Version)
+    if (asked.Help || asked.Version || !asked.Error.isEmpty())
         return AnswerOnConsole(asked, title);
 
     // The environment comes first, before the application object exists.

@@ -15,13 +15,17 @@ TEST(CommandLine, NamesFilesRelativeToTheStartFolder)
     EXPECT_EQ(read.Files, (QStringList{QStringLiteral("/home/u/x/b.ini"), QStringLiteral("/etc/c.ini")}));
 }
 
-// Before the application object takes it out, Qt's "-reverse" is one
-// unknown option, not the letters of "-v" and others.
-TEST(CommandLine, ReadsAQtOptionAsOneWord)
+// Before the application object takes them out, Qt's "-reverse" is one
+// option, not the letters of "-v" and others, and "-platform" takes the
+// next word as its value, not as a file.
+TEST(CommandLine, ReadsQtsOptionsAsWholeWords)
 {
-    const TCommandLine read = ParseCommandLine({QStringLiteral("tarvex"), QStringLiteral("-reverse")}, QString());
+    const TCommandLine read = ParseCommandLine(
+        {QStringLiteral("tarvex"), QStringLiteral("-reverse"), QStringLiteral("-platform"), QStringLiteral("xcb")},
+        QString());
     EXPECT_FALSE(read.Version);
-    EXPECT_EQ(read.Error, u"Unknown option 'reverse'.");
+    EXPECT_TRUE(read.Error.isEmpty());
+    EXPECT_TRUE(read.Files.isEmpty());
 }
 
 // The program itself, as a user starts it from a terminal.
@@ -74,7 +78,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Qt's own option works: the offscreen platform replaces the display.
         ConsoleCase{"UnknownOption",
                     {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--frob")},
-                    2, "", R"(.*Unknown option 'frob'\.\n\nUsage: tarvex \[options\] \[file\]\n.*)"}),
+                    2, "", R"(.*Unknown option 'frob'\.\n\nUsage: tarvex \[options\] \[file\]\n.*)"},
+        ConsoleCase{"UnknownOptionWithoutPlatform", {QStringLiteral("--frob")}, 2, "",
+                    R"(Unknown option 'frob'\.\n\nUsage: tarvex \[options\] \[file\]\n.*)"}),
     [](const ::testing::TestParamInfo<ConsoleCase> &info) { return std::string(info.param.name); });
 
 } // namespace
