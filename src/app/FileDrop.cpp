@@ -40,7 +40,9 @@ bool TFileDrop::eventFilter(QObject *watched, QEvent *event)
     }
     drop->setDropAction(Qt::CopyAction);
     drop->accept();
+    // Opened once the drop has ended: a long load or an error box must not
+    // keep the file manager's drag waiting.
     if (type == QEvent::Drop)
-        m_open(*file);
+        QMetaObject::invokeMethod(this, [this, path = *file] { m_open(path); }, Qt::QueuedConnection);
     return true;
 }

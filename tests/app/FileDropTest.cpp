@@ -55,6 +55,7 @@ TEST_P(FileDrops, OpenOneFileWhileNoDocumentIsOpen)
     if (row.accepted) {
         QDropEvent drop(position, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
         QCoreApplication::sendEvent(form.windowHandle(), &drop);
+        QCoreApplication::processEvents(); // the file opens once the drop has ended
         EXPECT_EQ(drop.dropAction(), Qt::CopyAction); // the file manager keeps the file
         EXPECT_EQ(QDir::currentPath(), folder.path(QString()));
     }
