@@ -14,11 +14,6 @@ namespace {
 
 constexpr int wordBits = 32;
 
-bool isAsciiLetter(QChar ch)
-{
-    return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z');
-}
-
 bool isDigit(QChar ch)
 {
     return ch >= u'0' && ch <= u'9';
@@ -32,7 +27,7 @@ QString identifierProblem(const QString &name)
     for (const QChar ch : name) {
         if (ch == u' ')
             return QStringLiteral("it contains a blank");
-        if (!isAsciiLetter(ch) && !isDigit(ch) && ch != u'_')
+        if (!IsIdentifierCharacter(ch))
             return QStringLiteral("it contains \"%1\", which is not an ASCII letter, digit or _").arg(ch);
     }
     return {};

@@ -93,3 +93,8 @@ QString IncludeFileName(const QString &flagFileBase, bool bottomUp, TIncludeForm
     const QString name = flagFileBase + QStringLiteral(".inc") + (bottomUp ? QStringLiteral("_up") : QStringLiteral("_dn"));
     return FullPath(name);
 }
+
+bool IsIdentifierCharacter(QChar ch)
+{
+    return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z') || (ch >= u'0' && ch <= u'9') || ch == u'_';
+}

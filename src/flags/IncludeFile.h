@@ -63,3 +63,7 @@ QByteArray IncludeFileBytes(const TIncludeSource &source, TIncludeForm form);
 // flagFileBase + ".h" for the C header; relative names are resolved
 // against the current directory.
 QString IncludeFileName(const QString &flagFileBase, bool bottomUp, TIncludeForm form = TIncludeForm::Pascal);
+
+// A character a constant's name may hold in every form: an ASCII letter, a
+// digit or "_".
+bool IsIdentifierCharacter(QChar ch);

@@ -12,11 +12,6 @@ QString defineLine(const QString &name, const QString &hexValue, const QString &
            QStringLiteral("u /* ") + BlockCommentText(comment) + QStringLiteral(" */");
 }
 
-bool isAsciiLetterOrDigit(QChar ch)
-{
-    return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z') || (ch >= u'0' && ch <= u'9');
-}
-
 } // namespace
 
 QString IncludeGuardName(const QString &headerFileName)
@@ -25,7 +20,7 @@ QString IncludeGuardName(const QString &headerFileName)
     // whatever the file name begins with.
     QString guard = QStringLiteral("TARVEX_");
     for (const QChar ch : FileNamePart(headerFileName))
-        guard += isAsciiLetterOrDigit(ch) ? ch.toUpper() : QChar(u'_');
+        guard += IsIdentifierCharacter(ch) ? ch.toUpper() : QChar(u'_');
     return guard;
 }
 
