@@ -78,12 +78,12 @@ bool mainWindow(const QString &folder)
     auto *editor = new TMDIChildBit(document);
     editor->IniFile = document->IniFile();
     editor->OpenFlagWord(document->windowTitle(), *flagWord);
-    editor->resize(470, 420);
+    editor->resize(editor->width(), 440); // as wide as it opens: the whole table shows
     QApplication::processEvents();
 
     const QPixmap main = form.grab();
     const QPixmap bits = framedWindow(*editor);
-    QPixmap picture(main.width() + 250, main.height() + 120);
+    QPixmap picture(main.width() - 200 + bits.width(), main.height() + 140);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.drawPixmap(0, 0, main);
