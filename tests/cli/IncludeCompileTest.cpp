@@ -62,6 +62,7 @@ protected:
         folder.write(compiler.source, program);
         const IncludeRun include =
             runTarvexInclude({u"--form"_s, compiler.form, u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS"_s}, path());
+        EXPECT_EQ(include.status, 0) << include.err.toStdString(); // findings do not stop the writing
         if (include.status != 0)
             return include;
         return runTool(compiler.command.first(), compiler.command.mid(1), path());
@@ -118,7 +119,7 @@ TEST_P(BreakingNames, AreFoundByTheChecksAndRefusedByTheCompiler)
     EXPECT_TRUE(QString::fromUtf8(check.err).contains(c.warning)) << check.err.toStdString();
 
     const IncludeRun compiled = includeAndCompile(c.compiler, tableFile(names), c.prefix);
-    EXPECT_NE(compiled.status, 0) << compiled.out.toStdString();
+    EXPECT_GT(compiled.status, 0) << compiled.out.toStdString(); // the compiler ran and refused
 }
 
 INSTANTIATE_TEST_SUITE_P(
