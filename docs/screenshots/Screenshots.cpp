@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -119,6 +120,9 @@ bool bitFrame(const QString &folder)
     frame.resize(565, 719);
     frame.show();
     frame.GridBits->setFocus();
+    QApplication::processEvents();
+    // As wide as the bit editor window opens: the whole table shows.
+    frame.resize(frame.width() + frame.GridBits->horizontalScrollBar()->maximum(), frame.height());
     QApplication::processEvents();
     return save(frame.grab(), QDir(folder).filePath(QStringLiteral("bit-frame.png")));
 }
