@@ -5,7 +5,12 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
+#include <QFile>
+#include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -85,6 +90,71 @@ TEST(FileIo, AFolderInThePlaceOfTheFileIsLeftAsItWas)
     EXPECT_THROW(writeFileAtomically(folder.path(QStringLiteral("a.ini")), "x"), FileCreateError);
     EXPECT_TRUE(QFileInfo(folder.path(QStringLiteral("a.ini"))).isDir());
 }
+
+// A node in a temporary folder that is no regular file, and what its reader
+// receives once the bytes are written into it.
+struct SpecialTarget
+{
+    const char *what;
+    std::function<std::function<QByteArray()>(const QString &path)> make; // gives the reader
+};
+
+void PrintTo(const SpecialTarget &c, std::ostream *out)
+{
+    *out << c.what;
+}
+
+QByteArray readAll(int fd)
+{
+    QByteArray bytes;
+    char chunk[256];
+    for (ssize_t got; (got = ::read(fd, chunk, sizeof chunk)) > 0;)
+        bytes.append(chunk, got);
+    ::close(fd);
+    return bytes;
+}
+
+class SpecialFiles : public ::testing::TestWithParam<SpecialTarget>
+{
+};
+
+TEST_P(SpecialFiles, AreWrittenIntoNotReplaced)
+{
+    TestFolder folder;
+    const QString target = folder.path(QStringLiteral("out.h"));
+    const std::function<QByteArray()> received = GetParam().make(target);
+    struct stat before {};
+    ASSERT_EQ(::lstat(QFile::encodeName(target).constData(), &before), 0);
+
+    writeFileAtomically(target, "#define bfRead 0x00000001u\r\n");
+    EXPECT_EQ(received(), QByteArray("#define bfRead 0x00000001u\r\n"));
+    struct stat after {};
+    ASSERT_EQ(::lstat(QFile::encodeName(target).constData(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mode, before.st_mode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SpecialFiles,
+    ::testing::Values(
+        SpecialTarget{"a FIFO", [](const QString &path) {
+                          EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+                          // Opened before the writer, without waiting for one:
+                          // a FIFO that nobody opens reads as empty.
+                          const int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+                          return [reader] { return readAll(reader); };
+                      }},
+        // As /dev/stdout names the pipe a build reads from.
+        SpecialTarget{"a pipe", [](const QString &path) {
+                          int ends[2];
+                          EXPECT_EQ(::pipe(ends), 0);
+                          const QByteArray writeEnd = "/proc/self/fd/" + QByteArray::number(ends[1]);
+                          EXPECT_EQ(::symlink(writeEnd.constData(), QFile::encodeName(path).constData()), 0);
+                          return [ends] {
+                              ::close(ends[1]);
+                              return readAll(ends[0]);
+                          };
+                      }}));
 
 TEST(FileIo, ReadingAMissingFileGivesTheOpenError)
 {
