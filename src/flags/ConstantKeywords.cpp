@@ -38,12 +38,12 @@ constexpr const char *cppWords[] = {
     "thread_local", "throw", "true", "try", "typeid", "typename", "using", "virtual", "wchar_t", "xor", "xor_eq"};
 
 // Refused as a macro's name, then predefined by the standards and by GCC
-// and Clang on this platform.
+// and Clang on this platform. Other names of two leading underscores are
+// reserved identifiers anyway.
 constexpr const char *preprocessorNames[] = {
     "defined", "__VA_ARGS__", "__VA_OPT__", "_Pragma", "__has_include", "__has_include_next", "__has_attribute",
     "__has_cpp_attribute", "__has_c_attribute", "__has_builtin", "__FILE__", "__LINE__", "__DATE__", "__TIME__",
-    "__STDC__", "__STDC_VERSION__", "__STDC_HOSTED__", "__cplusplus", "__GNUC__", "__COUNTER__", "__linux__",
-    "__linux", "linux", "__unix__", "__unix", "unix"};
+    "__STDC__", "__STDC_VERSION__", "__cplusplus", "__GNUC__", "__linux__", "linux", "unix"};
 
 } // namespace
 
