@@ -13,11 +13,13 @@
 #include "platform/Errors.h"
 #include "platform/FileIo.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
 #include <algorithm>
 #include <cerrno>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -120,8 +122,21 @@ private:
             print(bytes);
         } else {
             writeFileAtomically(*m_arguments.output, bytes);
-            print(QFileInfo(*m_arguments.output).absoluteFilePath().toUtf8() + '\n');
+            if (!isStandardOutput(*m_arguments.output))
+                print(QFileInfo(*m_arguments.output).absoluteFilePath().toUtf8() + '\n');
         }
+    }
+
+    // Whether `path` names what standard output writes to (/dev/stdout):
+    // its path would land behind the file's own bytes.
+    bool isStandardOutput(const QString &path) const
+    {
+        const auto *out = qobject_cast<const QFile *>(&m_out);
+        struct stat written {};
+        struct stat target {};
+        return out && ::fstat(out->handle(), &written) == 0 &&
+               ::stat(QFile::encodeName(path).constData(), &target) == 0 && written.st_dev == target.st_dev &&
+               written.st_ino == target.st_ino;
     }
 
     // A build must not go on with a header that never arrived.

@@ -52,6 +52,7 @@ TEST_P(ExitStatus, AndWhatThePrintsSay)
     if (c.err.isEmpty()) {
         EXPECT_EQ(run.err, QByteArray());
     }
+    EXPECT_FALSE(!c.outLink.isEmpty() && run.out.contains("out.h")); // no path inside the header
 }
 
 // Comments and blank lines are not shown, but count in the lines reported.
