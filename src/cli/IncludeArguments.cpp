@@ -32,7 +32,8 @@ QString IncludeUsageText()
         "  --bottom-up          the same constants from the least significant bit up, as <base>.inc_up\n"
         "  --output FILE        write to FILE instead (- for standard output); needs SECTION KEY\n"
         "  --check              only check the bit definitions; exit status 1 when anything is found\n"
-        "Exit status: 0 done, 1 findings with --check, 2 usage error or a file that cannot be read or written.\n");
+        "Exit status: 0 done, 1 findings with --check, 2 usage error, an invalid flag line, or a file or\n"
+        "standard output that cannot be read or written.\n");
 }
 
 TParsedArguments ParseIncludeArguments(const QStringList &commandLine)
