@@ -10,6 +10,7 @@
 #include "flags/BitDefinitionFiles.h"
 #include "flags/BitFrames.h"
 #include "flags/DefinitionChecks.h"
+#include "flags/IncludeText.h"
 #include "platform/Errors.h"
 #include "platform/TextCodec.h"
 

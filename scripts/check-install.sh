@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build tree into a temporary DESTDIR under the prefix /usr and
 # checks what lands there: every file of scripts/installed-files.txt, the
-# bin/ link, the desktop entry (desktop-file-validate), and that the
+# bin/ link, the desktop entry (desktop-file-validate), the manual pages'
+# word for the header tarvex-include writes, and that the
 # installed program, started through its link on the offscreen platform
 # from a read-only folder (as an ordinary user when run as root), stays up.
 # Usage: scripts/check-install.sh <build folder>
@@ -23,6 +24,12 @@ done < "$here/installed-files.txt"
 [[ -x "$root/lib/tarvex/tarvex" ]] || fail "lib/tarvex/tarvex is not executable"
 [[ "$(readlink "$root/bin/tarvex")" == "../lib/tarvex/tarvex" ]] || fail "bin/tarvex is not the link ../lib/tarvex/tarvex"
 desktop-file-validate "$root/share/applications/io.github.tarvex.Tarvex.desktop" || fail "desktop-file-validate"
+# The manual pages name the header the installed tarvex-include writes, and tarvex(1) refers to it.
+printf '[ACCESS]\r\nFLAGS=$00000000,bf;x\r\n' > "$stage/myapp_v2.ini"
+header=$(cd "$stage" && "$root/bin/tarvex-include" --form c myapp_v2.ini ACCESS FLAGS)
+zcat "$root/share/man/man1/tarvex-include.1.gz" | grep -qF "writes $(basename "$header")" ||
+    fail "tarvex-include(1) does not name the header it writes, $header"
+zcat "$root/share/man/man1/tarvex.1.gz" | grep -qF ".BR tarvex-include (1)" || fail "tarvex(1) does not refer to tarvex-include(1)"
 ((failed == 0)) || exit 1
 
 # Installed programs live in folders their users cannot write to.

@@ -12,6 +12,7 @@ packages=(
     poppler-utils desktop-file-utils dpkg-dev file
     xvfb xauth x11-utils # a test reads a bit editor's X window properties on a virtual X server
     lintian appstream # the package check runs them
+    clang # a test proves that a header defining _BitInt breaks C, which GCC 12 does not know
     fp-compiler # the tests compile the Pascal include files
     fonts-dejavu-core fonts-liberation
     "$@"

@@ -29,10 +29,11 @@ QString IncludeUsageText()
         "Writes the include file of the flag word SECTION/KEY of INI, or of every flag line of INI,\n"
         "as the bit editor's \"&Include create\" does, and prints the paths it wrote.\n"
         "  --form pascal|cpp|c  Pascal constants (default), the CPP form, or a C header\n"
-        "  --bottom-up          bits in bottom-up order, as \"Bits Bottom-Up\" ticked\n"
+        "  --bottom-up          the same constants from the least significant bit up, as <base>.inc_up\n"
         "  --output FILE        write to FILE instead (- for standard output); needs SECTION KEY\n"
         "  --check              only check the bit definitions; exit status 1 when anything is found\n"
-        "Exit status: 0 done, 1 findings with --check, 2 usage error or a file that cannot be read or written.\n");
+        "Exit status: 0 done, 1 findings with --check, 2 usage error, an invalid flag line, or a file or\n"
+        "standard output that cannot be read or written.\n");
 }
 
 TParsedArguments ParseIncludeArguments(const QStringList &commandLine)

@@ -8,13 +8,18 @@
 #include "flags/BitFrames.h"
 #include "flags/DefinitionChecks.h"
 #include "flags/FlagWord.h"
+#include "flags/IncludeOrder.h"
+#include "flags/IncludeText.h"
 #include "platform/Errors.h"
 #include "platform/FileIo.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
 #include <algorithm>
+#include <cerrno>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -35,6 +40,8 @@ public:
         if (!m_arguments.section.isEmpty() && !chosen)
             return ExitFailed;
         const std::vector<int> lines = chosen ? std::vector<int>{*chosen} : m_ini.flagWordLines();
+        if (lines.empty())
+            m_report.noFlagWord();
         for (const int shown : lines)
             includeFlagWord(shown);
         return m_status;
@@ -65,17 +72,19 @@ private:
         // A frame per flag word, as each double click opens a new editor.
         TBitFrame frame;
         try {
-            open(frame, flagWord);
-            if (m_arguments.bottomUp)
-                frame.SetBottomUp(true);
-            const std::vector<TDefinitionFinding> findings = CheckDefinitions(frame.IncludeSource(), m_arguments.form);
-            m_report.findings(place, frame.IncludeSource(), findings);
+            const quint32 lineWord = open(frame, flagWord);
+            // Checked in the table's order, so rows count as in the table file.
+            const TIncludeSource source = frame.IncludeSource();
+            std::vector<TDefinitionFinding> findings = CheckDefinitions(source, m_arguments.form);
+            if (const std::optional<TDefinitionFinding> rowless = RowlessBitsFinding(source, lineWord))
+                findings.push_back(*rowless);
+            m_report.findings(place, source, findings);
             if (m_arguments.check) {
                 if (!findings.empty())
                     m_status = std::max<int>(m_status, ExitFindings);
                 return;
             }
-            write(frame);
+            write(m_arguments.bottomUp ? InBottomUpOrder(source) : source);
         } catch (const InOutError &error) {
             // Only reading the table file fails so; the message does not name it.
             m_report.error(place, TableFileName(frame.FlagFileBase()) + QStringLiteral(": ") + error.message());
@@ -88,30 +97,55 @@ private:
 
     // A table mask that is no number fails the line's hex text in the bit
     // editor too, which still writes the include file; the checks name the
-    // row. A hex text of the line that is no number stays the line's error.
-    void open(TBitFrame &frame, const TFlagWordLocation &flagWord) const
+    // row. A hex text of the line that is no number stays the line's error,
+    // also one without any digit ("$"), which the frame passes over. Returns
+    // the line's word.
+    quint32 open(TBitFrame &frame, const TFlagWordLocation &flagWord) const
     {
         try {
             OpenFlagWordInFrame(frame, m_ini.fileName(), flagWord, QFileInfo(m_ini.fileName()).absolutePath());
         } catch (const ConversionError &) {
-            if (const std::optional<QString> hexText = HexTextToStore(SplitValuePart(flagWord.line.valuePart).first))
-                ReadHexNumber(*hexText); // raises the line's own error
+            // the line's own error follows
         }
+        const QString hexText = SplitValuePart(flagWord.line.valuePart).first;
+        return ReadHexNumber(HexTextToStore(hexText).value_or(hexText));
     }
 
-    void write(TBitFrame &frame)
+    void write(const TIncludeSource &source)
     {
+        const QByteArray bytes = IncludeFileBytes(source, m_arguments.form);
         if (!m_arguments.output) {
-            writePath(frame.CreateIncludeFile(m_arguments.form));
+            const QString path = IncludeFileName(source.flagFileBase, source.bottomUp, m_arguments.form);
+            writeFileAtomically(path, bytes);
+            print(path.toUtf8() + '\n');
         } else if (*m_arguments.output == QStringLiteral("-")) {
-            m_out.write(IncludeFileBytes(frame.IncludeSource(), m_arguments.form));
+            print(bytes);
         } else {
-            frame.WriteIncludeFile(*m_arguments.output, m_arguments.form);
-            writePath(QFileInfo(*m_arguments.output).absoluteFilePath());
+            writeFileAtomically(*m_arguments.output, bytes);
+            if (!isStandardOutput(*m_arguments.output))
+                print(QFileInfo(*m_arguments.output).absoluteFilePath().toUtf8() + '\n');
         }
     }
 
-    void writePath(const QString &path) { m_out.write(path.toUtf8() + '\n'); }
+    // Whether `path` names what standard output writes to (/dev/stdout):
+    // its path would land behind the file's own bytes.
+    bool isStandardOutput(const QString &path) const
+    {
+        const auto *out = qobject_cast<const QFile *>(&m_out);
+        struct stat written {};
+        struct stat target {};
+        return out && ::fstat(out->handle(), &written) == 0 &&
+               ::stat(QFile::encodeName(path).constData(), &target) == 0 && written.st_dev == target.st_dev &&
+               written.st_ino == target.st_ino;
+    }
+
+    // A build must not go on with a header that never arrived.
+    void print(const QByteArray &bytes)
+    {
+        errno = 0;
+        if (m_out.write(bytes) != bytes.size())
+            throw TarvexError(QStringLiteral("standard output cannot be written: ") + systemErrorReason(errno));
+    }
 
     const TIncludeArguments &m_arguments;
     const TShownIniFile &m_ini;

@@ -4,6 +4,11 @@
 
 namespace {
 
+QString flagLineForm()
+{
+    return QStringLiteral("(KEY=$hex text,prefix;note with a section above it)");
+}
+
 QString flagWordName(const QString &section, const QString &key)
 {
     return section + u'/' + key;
@@ -46,10 +51,14 @@ void TIncludeReport::missing(const QString &section, const QString &key, bool se
                          : QStringLiteral("no section \"%1\" in the file").arg(section)));
 }
 
+void TIncludeReport::noFlagWord()
+{
+    writeLine(m_iniFile + QStringLiteral(": note: no flag word in the file: no flag line ") + flagLineForm());
+}
+
 void TIncludeReport::notAFlagLine(int fileLine, const QString &section, const QString &key, const QString &line)
 {
-    error({fileLine, section, key},
-          QStringLiteral("\"%1\" is not a flag line (KEY=$hex text,prefix;note with a section above it)").arg(line));
+    error({fileLine, section, key}, QStringLiteral("\"%1\" is not a flag line ").arg(line) + flagLineForm());
 }
 
 void TIncludeReport::writeLine(const QString &line)

@@ -32,6 +32,8 @@ public:
     // An error that concerns the whole file; its message names it.
     void error(const QString &message);
     void missing(const QString &section, const QString &key, bool sectionExists);
+    // Whole-file mode found nothing to write.
+    void noFlagWord();
     void notAFlagLine(int fileLine, const QString &section, const QString &key, const QString &line);
 
 private:

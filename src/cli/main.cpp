@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFile>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -28,10 +29,12 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarvex-include"));
 
+    // On the descriptors themselves: a write that fails (a full disk behind
+    // standard output) fails at once, not later in a buffer nobody checks.
     QFile out;
     QFile err;
-    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    err.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
     const TParsedArguments parsed = ParseIncludeArguments(QApplication::arguments());
     if (parsed.help) {
         out.write(IncludeUsageText().toUtf8());

@@ -1,6 +1,7 @@
 #include "flags/BitFrames.h"
 
 #include "flags/BitDefinitionFiles.h"
+#include "flags/IncludeText.h"
 #include "grid/CellGrid.h"
 #include "grid/TextColumn.h"
 #include "platform/FileIo.h"

@@ -20,14 +20,14 @@ constexpr const char *pascalWords[] = {
     "is", "label", "library", "mod", "nil", "not", "object", "of", "on", "operator", "or", "out", "packed",
     "procedure", "program", "property", "raise", "record", "reintroduce", "repeat", "resourcestring", "self", "set",
     "shl", "shr", "string", "then", "threadvar", "to", "try", "type", "unit", "until", "uses", "var", "while", "with",
-    "xor"};
+    "xor", "bitpacked", "otherwise", "specialize"};
 
 constexpr const char *cWords[] = {
     "auto", "break", "case", "char", "const", "continue", "default", "do", "double", "else", "enum", "extern",
     "float", "for", "goto", "if", "inline", "int", "long", "register", "restrict", "return", "short", "signed",
     "sizeof", "static", "struct", "switch", "typedef", "union", "unsigned", "void", "volatile", "while", "_Alignas",
     "_Alignof", "_Atomic", "_Bool", "_Complex", "_Generic", "_Imaginary", "_Noreturn", "_Static_assert",
-    "_Thread_local"};
+    "_Thread_local", "typeof", "typeof_unqual", "_BitInt", "_Decimal32", "_Decimal64", "_Decimal128"};
 
 constexpr const char *cppWords[] = {
     "alignas", "alignof", "and", "and_eq", "asm", "bitand", "bitor", "bool", "catch", "char8_t", "char16_t",
@@ -37,7 +37,26 @@ constexpr const char *cppWords[] = {
     "protected", "public", "reinterpret_cast", "requires", "static_assert", "static_cast", "template", "this",
     "thread_local", "throw", "true", "try", "typeid", "typename", "using", "virtual", "wchar_t", "xor", "xor_eq"};
 
+// Refused as a macro's name, then predefined by the standards and by GCC
+// and Clang on this platform. Other names of two leading underscores are
+// reserved identifiers anyway.
+constexpr const char *preprocessorNames[] = {
+    "defined", "__VA_ARGS__", "__VA_OPT__", "_Pragma", "__has_include", "__has_include_next", "__has_attribute",
+    "__has_cpp_attribute", "__has_c_attribute", "__has_builtin", "__FILE__", "__LINE__", "__DATE__", "__TIME__",
+    "__STDC__", "__STDC_VERSION__", "__cplusplus", "__GNUC__", "__linux__", "linux", "unix"};
+
 } // namespace
+
+bool IsPreprocessorName(const QString &name)
+{
+    static const QSet<QString> names = wordSet(preprocessorNames, std::size(preprocessorNames));
+    return names.contains(name);
+}
+
+bool IsReservedIdentifier(const QString &name)
+{
+    return name.size() >= 2 && name[0] == u'_' && (name[1] == u'_' || (name[1] >= u'A' && name[1] <= u'Z'));
+}
 
 QString KeywordLanguage(const QString &name, TIncludeForm form)
 {

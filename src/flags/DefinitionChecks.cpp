@@ -88,11 +88,26 @@ private:
             return quoted(name) + QStringLiteral(" is not an identifier: ") + problem;
         if (const QString language = KeywordLanguage(name, m_form); !language.isEmpty())
             return quoted(name) + QStringLiteral(" is a keyword of ") + language;
+        if (m_form == TIncludeForm::Pascal)
+            return {};
+        if (IsPreprocessorName(name))
+            return quoted(name) + QStringLiteral(" is a name the C preprocessor refuses or defines itself");
+        if (IsReservedIdentifier(name))
+            return quoted(name) + QStringLiteral(" is reserved to the C implementation: it begins with \"__\" or "
+                                                 "\"_\" and a capital letter");
         return {};
     }
 
-    void checkName(int row, const QString &name)
+    // The include file holds the constant cut to a short text, so the cut
+    // name is the one checked for a clash.
+    void checkName(int row, const QString &wholeName)
     {
+        if (wholeName.size() > ShortTextLength)
+            add(row, TFindingCell::Name,
+                quoted(wholeName) + QStringLiteral(" has %1 characters: the include file keeps only the first %2")
+                                        .arg(wholeName.size())
+                                        .arg(ShortTextLength));
+        const QString name = ShortText(wholeName);
         if (const QString problem = nameProblem(name); !problem.isEmpty())
             add(row, TFindingCell::Name, problem);
         const QString key = folded(name);
@@ -171,4 +186,16 @@ std::vector<TDefinitionFinding> CheckDefinitions(const TIncludeSource &source, T
         return (a.row < 0 ? INT_MAX : a.row) < (b.row < 0 ? INT_MAX : b.row);
     });
     return findings;
+}
+
+std::optional<TDefinitionFinding> RowlessBitsFinding(const TIncludeSource &source, quint32 lineWord)
+{
+    TFlagWordSum held; // every row ticked: the bits the table can hold
+    for (const TIncludeRow &row : source.rows)
+        held.add(true, row.hexValue);
+    const quint32 rowless = lineWord & ~held.value();
+    if (rowless == 0)
+        return std::nullopt;
+    return TDefinitionFinding{-1, TFindingCell::None,
+                              QStringLiteral("bits $%1 of the flag word have no row").arg(HexDigits8(rowless))};
 }

@@ -3,6 +3,7 @@
 #include "flags/IncludeFile.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 // What would break or mislead the include file of a flag word, found in
@@ -24,7 +25,10 @@ struct TDefinitionFinding
 // The findings, row by row in table order, the value line's last:
 // - a constant (prefix + name) that is not an identifier: a blank, a
 //   character other than an ASCII letter, digit or "_", a leading digit;
-// - a constant that is a keyword of the form's language;
+// - a constant longer than a short text, which the file cuts;
+// - a constant that is a keyword of the form's language, or, in the C
+//   forms, a name the preprocessor refuses or defines, or an identifier
+//   reserved to the implementation;
 // - a constant equal to one of an earlier row, or to the value line's
 //   (case-insensitively in Pascal);
 // - a mask that is not 8 hexadecimal digits;
@@ -32,3 +36,8 @@ struct TDefinitionFinding
 // - set bits of the flag word that no named row covers, at the rows whose
 //   masks hold them.
 std::vector<TDefinitionFinding> CheckDefinitions(const TIncludeSource &source, TIncludeForm form);
+
+// Bits of the line's word `lineWord` that no row of the table holds: the
+// frame cannot tick them, so the include file's Default loses them. Nothing
+// when every set bit has a row.
+std::optional<TDefinitionFinding> RowlessBitsFinding(const TIncludeSource &source, quint32 lineWord);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -9,6 +8,7 @@
 // one for the flag word's value, in Pascal or C++ form, or as a C header.
 // The Pascal and C++ forms differ only in what stands between the padded
 // name and the value; the C header (IncludeHeader.h) compiles as C and C++.
+// Both build on the helpers here; IncludeText.h chooses the form.
 enum class TIncludeForm { Pascal, Cpp, C };
 
 // One row of the bit table as the generator reads it: the cells of
@@ -46,18 +46,17 @@ std::vector<TNamedIncludeRow> NamedIncludeRows(const TIncludeSource &source);
 QString IncludeOneLine(QString text);
 // Left-aligned in 24 characters; a longer name is kept whole.
 QString PaddedConstantName(const QString &name);
-// The four comment lines every form begins with.
-QStringList IncludeCommentLines(const TIncludeSource &source);
+// The texts of the four comment lines every form begins with, without
+// the comment's marks.
+QStringList IncludeCommentTexts(const TIncludeSource &source);
 
 // The constants' prefix: the text before its first ";", trimmed, at most
 // 8 characters.
 QString IncludeConstantPrefix(const QString &prefixText);
 
-// The four comment lines, a line per named row and the value line, each
-// ended by CR LF (the C header adds its include guard).
-QString IncludeFileText(const TIncludeSource &source, TIncludeForm form);
-// The file's bytes: 8-bit text, as any new text file of the system.
-QByteArray IncludeFileBytes(const TIncludeSource &source, TIncludeForm form);
+// The Pascal or C++ form: the four comment lines, a line per named row and
+// the value line, each ended by CR LF.
+QString PascalOrCppText(const TIncludeSource &source, TIncludeForm form);
 
 // The absolute path of flagFileBase + ".inc" + "_up" or "_dn", or of
 // flagFileBase + ".h" for the C header; relative names are resolved

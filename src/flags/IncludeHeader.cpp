@@ -40,7 +40,10 @@ QString CHeaderText(const TIncludeSource &source)
     const QString guard = IncludeGuardName(IncludeFileName(source.flagFileBase, source.bottomUp, TIncludeForm::C));
     const QString prefix = IncludeConstantPrefix(source.prefixText);
     QStringList lines{QStringLiteral("#ifndef ") + guard, QStringLiteral("#define ") + guard};
-    lines << IncludeCommentLines(source);
+    // Block comments: a "//" line whose key ends in "\" (or the trigraph
+    // "??/") would carry the next line into the comment.
+    for (const QString &comment : IncludeCommentTexts(source))
+        lines << QStringLiteral("/* ") + BlockCommentText(comment) + QStringLiteral(" */");
     for (const TNamedIncludeRow &row : NamedIncludeRows(source))
         lines << defineLine(prefix + row.name, row.cells->hexValue, row.cells->usedFor);
     lines << defineLine(prefix + QStringLiteral("Default"), source.flagWordHex, QStringLiteral("Default set bits"));

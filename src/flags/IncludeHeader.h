@@ -5,7 +5,7 @@
 #include <QString>
 
 // The C header form of the include file: it compiles as C99 and as C++11
-// and later. An include guard, the four comment lines, one
+// and later. An include guard, the four comment lines as block comments, one
 // "#define <prefix><name> 0x<mask>u" per named row with its description in
 // a comment, and the value of the flag word as <prefix>Default; lines end
 // with CR LF.

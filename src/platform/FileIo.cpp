@@ -14,6 +14,12 @@ bool folderTakesNewFiles(const QFileInfo &file)
     return QFileInfo(file.absolutePath()).isWritable();
 }
 
+// Only a regular file, or a missing one, may be replaced by another.
+bool replaceable(const QFileInfo &file)
+{
+    return (!file.exists() || file.isFile()) && folderTakesNewFiles(file);
+}
+
 // Why a file at this path cannot be written, or 0 when nothing speaks
 // against it. QSaveFile writes a new file beside the old one and renames
 // it, which would succeed even over a read-only file.
@@ -62,8 +68,10 @@ void replaceWhole(const QString &fullPath, const QByteArray &bytes)
 }
 
 // For a writable file in a folder that refuses new files (a shared
-// configuration folder), where no replacement can be put beside it.
-void overwriteInPlace(const QString &fullPath, const QByteArray &bytes)
+// configuration folder), where no replacement can be put beside it, and for
+// a FIFO, a device or a pipe: what reads from it gets the bytes, and the
+// node itself stays.
+void writeInPlace(const QString &fullPath, const QByteArray &bytes)
 {
     QFile file(fullPath);
     errno = 0;
@@ -81,10 +89,10 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
     const QString fullPath = info.absoluteFilePath();
     if (const int reason = reasonAgainstWriting(info))
         throw FileCreateError(fullPath, systemErrorReason(reason));
-    if (folderTakesNewFiles(info))
+    if (replaceable(info))
         replaceWhole(fullPath, bytes);
     else
-        overwriteInPlace(fullPath, bytes);
+        writeInPlace(fullPath, bytes);
 }
 
 QByteArray readWholeFile(const QString &path)

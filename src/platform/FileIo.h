@@ -5,7 +5,9 @@
 
 // Replaces the whole file at once: a failure leaves the old file as it
 // was. Only a writable file in a folder that refuses new files is
-// overwritten in place instead, as nothing can be put beside it. Raises
+// overwritten in place instead, as nothing can be put beside it; an
+// existing target that is no regular file (a FIFO, a device, a pipe named
+// by /dev/stdout) is written into, never replaced. Raises
 // FileCreateError with the full path and the system's reason, also for a
 // write cut short.
 void writeFileAtomically(const QString &path, const QByteArray &bytes);

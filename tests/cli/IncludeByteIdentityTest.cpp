@@ -8,7 +8,6 @@
 #include "support/QStringPrinting.h"
 #include "support/TestFiles.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -26,7 +25,6 @@ struct IdentityCase
     int shownLine; // the line double-clicked in the document
     QStringList sectionKey; // as given to tarvex-include
     QString pairName; // a table file on disk under this name, if any
-    bool bottomUp;
     QString menuItem;
     QString form;
 };
@@ -53,8 +51,6 @@ protected:
         auto *editor = host.document()->findChild<TMDIChildBit *>();
         if (!editor)
             return {};
-        if (c.bottomUp)
-            editor->TBitFrame1->CHB_Bottom->click();
         const QStringList before = files();
         editor->findChild<QAction *>(c.menuItem)->trigger();
         for (const QString &file : files())
@@ -81,10 +77,8 @@ TEST_P(ByteIdentity, TheProgramWritesTheFileTheBitEditorWrites)
     const QByteArray bytes = folder.read(QFileInfo(written).fileName());
     ASSERT_TRUE(QFile::remove(written));
 
-    QStringList arguments{u"--form"_s, c.form};
-    if (c.bottomUp)
-        arguments << u"--bottom-up"_s;
-    const IncludeRun run = runTarvexInclude(arguments << u"myapp_v2.ini"_s << c.sectionKey, folder.path(QString()));
+    const IncludeRun run =
+        runTarvexInclude(QStringList{u"--form"_s, c.form, u"myapp_v2.ini"_s} + c.sectionKey, folder.path(QString()));
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(QString::fromUtf8(run.out), written + u'\n');
     EXPECT_EQ(folder.read(QFileInfo(written).fileName()), bytes);
@@ -95,15 +89,15 @@ const QByteArray accessIni = "; myapp\r\n[ACCESS]\r\n\r\nFLAGS = $0000A003,bf;Re
 INSTANTIATE_TEST_SUITE_P(
     Table, ByteIdentity,
     ::testing::Values(
-        IdentityCase{"Pascal, top-down, no pair", accessIni, 1, {u"access"_s, u"flags"_s}, {}, false,
+        IdentityCase{"Pascal, no pair", accessIni, 1, {u"access"_s, u"flags"_s}, {},
                      u"MI_BF_Pascal"_s, u"pascal"_s},
-        IdentityCase{"CPP, bottom-up, with a pair", accessIni, 1, {}, u"MyappAccessFlags"_s, true, u"MI_BF_CPP"_s,
+        IdentityCase{"CPP, with a pair", accessIni, 1, {}, u"MyappAccessFlags"_s, u"MI_BF_CPP"_s,
                      u"cpp"_s},
-        IdentityCase{"C header, with a pair", accessIni, 1, {u"ACCESS"_s, u"FLAGS"_s}, u"MyappAccessFlags"_s, false,
+        IdentityCase{"C header, with a pair", accessIni, 1, {u"ACCESS"_s, u"FLAGS"_s}, u"MyappAccessFlags"_s,
                      u"MI_BF_C"_s, u"c"_s},
         IdentityCase{"Network naming", "[Access]\r\nMode=3\r\n[NETWORK]\r\nFlags=$00000001,uc;net\r\n", 4,
-                     {u"Network"_s, u"Flags"_s}, u"MyappNetworkFlags"_s, false, u"MI_BF_Pascal"_s, u"pascal"_s},
+                     {u"Network"_s, u"Flags"_s}, u"MyappNetworkFlags"_s, u"MI_BF_Pascal"_s, u"pascal"_s},
         IdentityCase{"a dotted section", "[App.Paths]\r\nFlags=$00000002,cf;\r\n", 1, {u"App.Paths"_s, u"Flags"_s},
-                     {}, true, u"MI_BF_C"_s, u"c"_s}));
+                     {}, u"MI_BF_C"_s, u"c"_s}));
 
 } // namespace

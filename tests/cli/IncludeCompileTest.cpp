@@ -9,19 +9,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray accessIni = "[ACCESS]\r\nFLAGS=$8000A002,bf;Read and write\r\n";
+// A key ending in a backslash: a "//" comment line ending in it would carry the
+// next line into the comment, which -Wcomment refuses.
+const QByteArray accessIni = "[ACCESS]\r\nFLAGS\\=$8000A002,bf;Read and write\r\n";
 
 // Test programs that use the constants the natural way and print one
 // constant and the Default value.
 const QByteArray pascalProgram = "program flags;\n"
                                  "const\n"
-                                 "{$I MyappAccessFlags.inc_dn}\n"
+                                 "{$I MyappAccessFlags_.inc_dn}\n"
                                  "begin\n"
                                  "  writeln(bfWriteEnable, ' ', bfDefault);\n"
                                  "end.\n";
 const QByteArray cProgram = "#include <stdio.h>\n"
-                            "#include \"MyappAccessFlags.h\"\n"
-                            "#include \"MyappAccessFlags.h\"\n"
+                            "#include \"MyappAccessFlags_.h\"\n"
+                            "#include \"MyappAccessFlags_.h\"\n"
                             "static const unsigned long word = bfDefault;\n"
                             "int main(void)\n"
                             "{\n"
@@ -43,25 +45,37 @@ void PrintTo(const Compiler &c, std::ostream *out)
 }
 
 const Compiler freePascal{"Free Pascal", u"pascal"_s, u"flags.pas"_s, {u"fpc"_s, u"-v0"_s, u"-oflags"_s, u"flags.pas"_s}};
+// Both standards still read trigraphs such as "??/", a backslash.
+const QStringList strictWarnings{u"-Wall"_s,    u"-Wextra"_s, u"-Wcomment"_s, u"-Wtrigraphs"_s,
+                                 u"-Werror"_s, u"-pedantic-errors"_s};
 const Compiler c99{"C99", u"c"_s, u"flags.c"_s,
-                   {u"cc"_s, u"-std=c99"_s, u"-Wall"_s, u"-Werror"_s, u"-pedantic-errors"_s, u"-oflags"_s, u"flags.c"_s}};
+                   QStringList{u"cc"_s, u"-std=c99"_s} + strictWarnings + QStringList{u"-oflags"_s, u"flags.c"_s}};
 const Compiler cpp11{"C++11", u"c"_s, u"flags.cpp"_s,
-                     {u"c++"_s, u"-std=c++11"_s, u"-Wall"_s, u"-Werror"_s, u"-pedantic-errors"_s, u"-oflags"_s, u"flags.cpp"_s}};
+                     QStringList{u"c++"_s, u"-std=c++11"_s} + strictWarnings + QStringList{u"-oflags"_s, u"flags.cpp"_s}};
+// The default GNU dialect, which predefines "linux" and "unix" and knows
+// typeof and the decimal types; Clang knows _BitInt.
+const Compiler gnuC{"GNU C", u"c"_s, u"flags.c"_s, {u"cc"_s, u"-Wall"_s, u"-Werror"_s, u"-oflags"_s, u"flags.c"_s}};
+const Compiler clangC{"Clang C", u"c"_s, u"flags.c"_s, {u"clang"_s, u"-Wall"_s, u"-Werror"_s, u"-oflags"_s, u"flags.c"_s}};
 
 class CompileTest : public ::testing::Test
 {
 protected:
-    // Writes the include file of ACCESS/FLAGS and compiles the test program.
-    IncludeRun includeAndCompile(const Compiler &compiler, const QByteArray &table, const QString &prefix = u"bf"_s)
+    // Writes the include file of ACCESS/FLAGS\ and compiles the test program;
+    // `use` is a statement of its main part.
+    IncludeRun includeAndCompile(const Compiler &compiler, const QByteArray &table, const QString &prefix = u"bf"_s,
+                                 const QByteArray &use = {})
     {
         folder.write(u"myapp.ini"_s, QByteArray(accessIni).replace(",bf;", (u',' + prefix + u';').toUtf8()));
-        folder.write(u"MyappAccessFlags.bfx"_s, table);
-        QByteArray program = compiler.form == u"pascal"_s ? pascalProgram : cProgram;
+        folder.write(u"MyappAccessFlags_.bfx"_s, table);
+        const bool pascal = compiler.form == u"pascal"_s;
+        QByteArray program = pascal ? pascalProgram : cProgram;
         program.replace("bfWriteEnable", (prefix + u"WriteEnable"_s).toUtf8());
         program.replace("bfDefault", (prefix + u"Default"_s).toUtf8());
+        const QByteArray body = pascal ? "begin\n" : "{\n";
+        program.insert(program.indexOf(body) + body.size(), use);
         folder.write(compiler.source, program);
         const IncludeRun include =
-            runTarvexInclude({u"--form"_s, compiler.form, u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS"_s}, path());
+            runTarvexInclude({u"--form"_s, compiler.form, u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS\\"_s}, path());
         EXPECT_EQ(include.status, 0) << include.err.toStdString(); // findings do not stop the writing
         if (include.status != 0)
             return include;
@@ -95,12 +109,17 @@ struct Breaking
     QMap<int, QString> names;
     QString prefix;
     QString warning; // the check's message
+    QByteArray use = {}; // a statement that uses the name in its own role
 };
 
 void PrintTo(const Breaking &c, std::ostream *out)
 {
     *out << c.what;
 }
+
+const QString pascalKeyword = u" is a keyword of Pascal"_s;
+const QString cKeyword = u" is a keyword of C"_s;
+const QString preprocessorName = u" is a name the C preprocessor refuses or defines itself"_s;
 
 class BreakingNames : public CompileTest, public ::testing::WithParamInterface<Breaking>
 {
@@ -112,13 +131,13 @@ TEST_P(BreakingNames, AreFoundByTheChecksAndRefusedByTheCompiler)
     QMap<int, QString> names = c.names;
     names.insert(30, u"WriteEnable;"_s); // the test program uses it
     folder.write(u"myapp.ini"_s, QByteArray(accessIni).replace(",bf;", (u',' + c.prefix + u';').toUtf8()));
-    folder.write(u"MyappAccessFlags.bfx"_s, tableFile(names));
+    folder.write(u"MyappAccessFlags_.bfx"_s, tableFile(names));
     const IncludeRun check =
         runTarvexInclude({u"--check"_s, u"--form"_s, c.compiler.form, u"myapp.ini"_s}, path());
     EXPECT_EQ(check.status, 1);
     EXPECT_TRUE(QString::fromUtf8(check.err).contains(c.warning)) << check.err.toStdString();
 
-    const IncludeRun compiled = includeAndCompile(c.compiler, tableFile(names), c.prefix);
+    const IncludeRun compiled = includeAndCompile(c.compiler, tableFile(names), c.prefix, c.use);
     EXPECT_GT(compiled.status, 0) << compiled.out.toStdString(); // the compiler ran and refused
 }
 
@@ -133,6 +152,35 @@ INSTANTIATE_TEST_SUITE_P(
                  u"\"bfRead\" is also the name of row 1"_s},
         Breaking{"equal names in C", c99, {{0, u"Read;"_s}, {1, u"Read;"_s}}, u"bf"_s,
                  u"\"bfRead\" is also the name of row 1"_s},
+        Breaking{"bitpacked", freePascal, {{0, u"bitpacked;"_s}}, {}, pascalKeyword},
+        Breaking{"otherwise", freePascal, {{0, u"otherwise;"_s}}, {}, pascalKeyword},
+        Breaking{"specialize", freePascal, {{0, u"specialize;"_s}}, {}, pascalKeyword, "  writeln(specialize);\n"},
+        Breaking{"typeof", gnuC, {{0, u"typeof;"_s}}, {}, cKeyword, "typeof(word) copy = word; (void)copy;\n"},
+        Breaking{"_BitInt", clangC, {{0, u"_BitInt;"_s}}, {}, cKeyword, "_BitInt(8) small = 1; (void)small;\n"},
+        Breaking{"_Decimal32", gnuC, {{0, u"_Decimal32;"_s}}, {}, cKeyword, "_Decimal32 decimal = 1; (void)decimal;\n"},
+        Breaking{"_Decimal64", gnuC, {{0, u"_Decimal64;"_s}}, {}, cKeyword, "_Decimal64 decimal = 1; (void)decimal;\n"},
+        Breaking{"_Decimal128", gnuC, {{0, u"_Decimal128;"_s}}, {}, cKeyword, "_Decimal128 decimal = 1; (void)decimal;\n"},
+        Breaking{"defined", c99, {{0, u"defined;"_s}}, {}, preprocessorName},
+        Breaking{"__VA_ARGS__", c99, {{0, u"__VA_ARGS__;"_s}}, {}, preprocessorName},
+        Breaking{"__VA_OPT__", c99, {{0, u"__VA_OPT__;"_s}}, {}, preprocessorName},
+        Breaking{"_Pragma", c99, {{0, u"_Pragma;"_s}}, {}, preprocessorName},
+        Breaking{"__has_include", c99, {{0, u"__has_include;"_s}}, {}, preprocessorName},
+        Breaking{"__has_include_next", c99, {{0, u"__has_include_next;"_s}}, {}, preprocessorName},
+        Breaking{"__has_attribute", c99, {{0, u"__has_attribute;"_s}}, {}, preprocessorName},
+        Breaking{"__has_cpp_attribute", c99, {{0, u"__has_cpp_attribute;"_s}}, {}, preprocessorName},
+        Breaking{"__has_c_attribute", c99, {{0, u"__has_c_attribute;"_s}}, {}, preprocessorName},
+        Breaking{"__has_builtin", c99, {{0, u"__has_builtin;"_s}}, {}, preprocessorName},
+        Breaking{"__FILE__", c99, {{0, u"__FILE__;"_s}}, {}, preprocessorName},
+        Breaking{"__LINE__", c99, {{0, u"__LINE__;"_s}}, {}, preprocessorName},
+        Breaking{"__DATE__", c99, {{0, u"__DATE__;"_s}}, {}, preprocessorName},
+        Breaking{"__TIME__", c99, {{0, u"__TIME__;"_s}}, {}, preprocessorName},
+        Breaking{"__STDC__", c99, {{0, u"__STDC__;"_s}}, {}, preprocessorName},
+        Breaking{"__STDC_VERSION__", c99, {{0, u"__STDC_VERSION__;"_s}}, {}, preprocessorName},
+        Breaking{"__GNUC__", c99, {{0, u"__GNUC__;"_s}}, {}, preprocessorName},
+        Breaking{"__linux__", c99, {{0, u"__linux__;"_s}}, {}, preprocessorName},
+        Breaking{"__cplusplus", cpp11, {{0, u"__cplusplus;"_s}}, {}, preprocessorName},
+        Breaking{"linux", gnuC, {{0, u"linux;"_s}}, {}, preprocessorName},
+        Breaking{"unix", gnuC, {{0, u"unix;"_s}}, {}, preprocessorName},
         Breaking{"a row named Default", cpp11, {{0, u"Default;"_s}}, u"bf"_s,
                  u"is also the name of the flag word's Default value"_s}));
 

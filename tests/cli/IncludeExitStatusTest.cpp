@@ -3,6 +3,7 @@
 #include "support/QStringPrinting.h"
 #include "support/TestFiles.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -18,6 +19,8 @@ struct StatusCase
     int status;
     QString err; // what standard error begins with
     QString out; // what standard output begins with; "@" stands for the folder
+    QString standardOutput = {}; // the file standard output goes to, if not the test's pipe
+    QString outLink = {}; // when set, out.h is a symbolic link to it
 };
 
 void PrintTo(const StatusCase &c, std::ostream *out)
@@ -37,7 +40,10 @@ TEST_P(ExitStatus, AndWhatThePrintsSay)
     folder.write(u"myapp.ini"_s, c.ini);
     if (!c.table.isEmpty())
         folder.write(u"MyappAccessFlags.bfx"_s, c.table);
-    const IncludeRun run = runTarvexInclude(c.arguments, folder.path(QString()));
+    if (!c.outLink.isEmpty()) {
+        ASSERT_TRUE(QFile::link(c.outLink, folder.path(u"out.h"_s)));
+    }
+    const IncludeRun run = runTarvexInclude(c.arguments, folder.path(QString()), c.standardOutput);
     EXPECT_EQ(run.status, c.status);
     EXPECT_TRUE(QString::fromUtf8(run.err).startsWith(c.err)) << run.err.toStdString();
     QString out = c.out;
@@ -46,12 +52,18 @@ TEST_P(ExitStatus, AndWhatThePrintsSay)
     if (c.err.isEmpty()) {
         EXPECT_EQ(run.err, QByteArray());
     }
+    EXPECT_FALSE(!c.outLink.isEmpty() && run.out.contains("out.h")); // no path inside the header
 }
 
 // Comments and blank lines are not shown, but count in the lines reported.
 const QByteArray ini = "; myapp\r\n\r\n[ACCESS]\r\nFLAGS = $00000002,bf;x\r\n ; old\r\nMode=3\r\nBad=$0000XYZ1,bf\r\n";
 const QByteArray cleanTable = utf16LeFile(u"False;00000002;Write;\r\n"_s);
 const QByteArray blankName = utf16LeFile(u"False;00000002;Write Enable;\r\n"_s);
+const QByteArray twoRows = utf16LeFile(u"False;00000002;Write;\r\nFalse;00000001;Read;\r\n"_s);
+const QByteArray sevenIni = "[ACCESS]\r\nFLAGS=$00000007,bf;x\r\n";
+const QString fullDisk = u"standard output cannot be written: Auf dem Datentr\u00e4ger ist nicht gen\u00fcgend Speicherplatz vorhanden\n"_s;
+const QString noFlagWord =
+    u"myapp.ini: note: no flag word in the file: no flag line (KEY=$hex text,prefix;note with a section above it)\n"_s;
 const QString blankWarning =
     u"myapp.ini:4: warning: ACCESS/FLAGS row 1 (00000002): \"bfWrite Enable\" is not an identifier: it contains a blank\n"_s;
 
@@ -90,6 +102,35 @@ INSTANTIATE_TEST_SUITE_P(
                    u"@/MyappAccessFlags.inc_dn\n"_s},
         StatusCase{"an output that cannot be written", ini, cleanTable,
                    {u"--output"_s, u"no/such/folder/x.inc"_s, u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS"_s}, 2,
-                   u"myapp.ini:4: error: ACCESS/FLAGS: Datei \""_s, {}}));
+                   u"myapp.ini:4: error: ACCESS/FLAGS: Datei \""_s, {}},
+        StatusCase{"an output that is a pipe, written into", ini, cleanTable,
+                   {u"--output"_s, u"out.h"_s, u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS"_s}, 0, {},
+                   u"//Based on values in ini-file section: Access Key: Flags\r\n"_s, {}, u"/proc/self/fd/1"_s},
+        StatusCase{"a full standard output", ini, cleanTable,
+                   {u"--output"_s, u"-"_s, u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS"_s}, 2,
+                   u"myapp.ini:4: error: ACCESS/FLAGS: "_s + fullDisk, {}, u"/dev/full"_s},
+        StatusCase{"a list of paths that cannot be written", ini, cleanTable,
+                   {u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS"_s}, 2,
+                   u"myapp.ini:4: error: ACCESS/FLAGS: "_s + fullDisk, {}, u"/dev/full"_s},
+        StatusCase{"bits no row holds", sevenIni, twoRows, {u"--check"_s, u"myapp.ini"_s}, 1,
+                   u"myapp.ini:2: warning: ACCESS/FLAGS: bits $00000004 of the flag word have no row\n"_s, {}},
+        StatusCase{"bits of an empty table", sevenIni, utf16LeFile({}), {u"--check"_s, u"myapp.ini"_s}, 1,
+                   u"myapp.ini:2: warning: ACCESS/FLAGS: bits $00000007 of the flag word have no row\n"_s, {}},
+        StatusCase{"a hex text without digits", "[ACCESS]\r\nFLAGS=$,bfxxxxxx;n\r\n", cleanTable, {u"myapp.ini"_s},
+                   2, u"myapp.ini:2: error: ACCESS/FLAGS: '$' ist kein g\u00fcltiger Integerwert\n"_s, {}},
+        StatusCase{"an empty file", {}, {}, {u"myapp.ini"_s}, 0, noFlagWord, {}},
+        StatusCase{"lines too short to be flag lines", "[ACCESS]\r\nFLAGS=$1,bf\r\n\x01\xff", {},
+                   {u"--check"_s, u"myapp.ini"_s}, 0, noFlagWord, {}},
+        StatusCase{"bottom-up: the same constants from the lowest bit up", ini, twoRows,
+                   {u"--bottom-up"_s, u"--output"_s, u"-"_s, u"--form"_s, u"cpp"_s, u"myapp.ini"_s, u"ACCESS"_s,
+                    u"FLAGS"_s},
+                   0, {},
+                   u"//Based on values in ini-file section: Access Key: Flags\r\n"
+                   "//Corresponding files are: @/MyappAccessFlags.*\r\n"
+                   "//Generated by Tarvex, the editor that names every bit of a 32 bit flag word\r\n"
+                   "//Attention: Mask values sorted bottom (LSB) to up (MSB)!\r\n"
+                   "bfRead                   0x00000001; //\r\n"
+                   "bfWrite                  0x00000002; //\r\n"
+                   "bfDefault                0x00000002; //Default set bits \r\n"_s}));
 
 } // namespace

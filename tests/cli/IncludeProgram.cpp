@@ -6,10 +6,13 @@
 
 using namespace Qt::StringLiterals;
 
-IncludeRun runTool(const QString &program, const QStringList &arguments, const QString &folder)
+IncludeRun runTool(const QString &program, const QStringList &arguments, const QString &folder,
+                   const QString &standardOutput)
 {
     QProcess process;
     process.setWorkingDirectory(folder);
+    if (!standardOutput.isEmpty())
+        process.setStandardOutputFile(standardOutput);
     process.start(program, arguments);
     IncludeRun run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
@@ -20,9 +23,9 @@ IncludeRun runTool(const QString &program, const QStringList &arguments, const Q
     return run;
 }
 
-IncludeRun runTarvexInclude(const QStringList &arguments, const QString &folder)
+IncludeRun runTarvexInclude(const QStringList &arguments, const QString &folder, const QString &standardOutput)
 {
-    return runTool(QStringLiteral(TARVEX_INCLUDE_PROGRAM), arguments, folder);
+    return runTool(QStringLiteral(TARVEX_INCLUDE_PROGRAM), arguments, folder, standardOutput);
 }
 
 QByteArray tableFile(const QMap<int, QString> &names)

@@ -13,11 +13,13 @@ struct IncludeRun
     QByteArray err;
 };
 
-IncludeRun runTarvexInclude(const QStringList &arguments, const QString &folder);
+// With `standardOutput`, the program's standard output goes to that file.
+IncludeRun runTarvexInclude(const QStringList &arguments, const QString &folder, const QString &standardOutput = {});
 
 // Runs a compiler or a compiled program in `folder`; its exit status and
 // standard output (error output follows it, for failure messages).
-IncludeRun runTool(const QString &program, const QStringList &arguments, const QString &folder);
+IncludeRun runTool(const QString &program, const QStringList &arguments, const QString &folder,
+                   const QString &standardOutput = {});
 
 // A bit definition table file of 32 top-down rows; `names` maps rows to
 // "name;description", the other rows stay unnamed.

@@ -43,6 +43,10 @@ TEST_P(DefinitionChecks, FindWhatWouldBreakOrMisleadTheIncludeFile)
     }
 }
 
+// 283 characters: equal to the other in the 255 the include file keeps.
+const QString longName = QString(280, u'N') + u"One"_s;
+const QString otherLongName = QString(280, u'N') + u"Two"_s;
+
 constexpr auto Pascal = TIncludeForm::Pascal;
 constexpr auto C = TIncludeForm::C;
 constexpr auto Name = TFindingCell::Name;
@@ -85,6 +89,18 @@ INSTANTIATE_TEST_SUITE_P(
                   u"0000000D"_s,
                   {{0, Mask, u"bits 00000008 are set in the flag word, but no named row covers them"_s},
                    {2, Mask, u"bits 00000004 are set in the flag word, but no named row covers them"_s}}},
+        CheckCase{"names the include file cuts to the same constant", C, {},
+                  {{u"00000002"_s, longName, {}}, {u"00000001"_s, otherLongName, {}}}, u"00000000"_s,
+                  {{0, Name, u'"' + longName + u"\" has 283 characters: the include file keeps only the first 255"_s},
+                   {1, Name, u'"' + otherLongName + u"\" has 283 characters: the include file keeps only the first 255"_s},
+                   {1, Name, u'"' + QString(255, u'N') + u"\" is also the name of row 1"_s}}},
+        CheckCase{"identifiers reserved to the implementation", C, {},
+                  {{u"00000004"_s, u"__read"_s, {}}, {u"00000002"_s, u"_Write"_s, {}}, {u"00000001"_s, u"_exec"_s, {}}},
+                  u"00000000"_s,
+                  {{0, Name, u"\"__read\" is reserved to the C implementation: it begins with \"__\" or \"_\" and a capital letter"_s},
+                   {1, Name, u"\"_Write\" is reserved to the C implementation: it begins with \"__\" or \"_\" and a capital letter"_s}}},
+        CheckCase{"names that only C reserves, in Pascal", Pascal, {}, {{u"00000001"_s, u"_Write"_s, {}}}, u"00000000"_s,
+                  {}},
         CheckCase{"a prefix that breaks the value line", Pascal, u"1x"_s, {}, u"00000000"_s,
                   {{-1, TFindingCell::None, u"\"1xDefault\" is not an identifier: it begins with a digit"_s}}}));
 

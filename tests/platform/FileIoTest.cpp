@@ -5,7 +5,11 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
+#include <QFile>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -84,6 +88,46 @@ TEST(FileIo, AFolderInThePlaceOfTheFileIsLeftAsItWas)
     QDir().mkpath(folder.path(QStringLiteral("a.ini")));
     EXPECT_THROW(writeFileAtomically(folder.path(QStringLiteral("a.ini")), "x"), FileCreateError);
     EXPECT_TRUE(QFileInfo(folder.path(QStringLiteral("a.ini"))).isDir());
+}
+
+QByteArray readAll(int fd)
+{
+    QByteArray bytes;
+    char chunk[256];
+    for (ssize_t got; (got = ::read(fd, chunk, sizeof chunk)) > 0;)
+        bytes.append(chunk, got);
+    ::close(fd);
+    return bytes;
+}
+
+mode_t nodeType(const QByteArray &path)
+{
+    struct stat node {};
+    return ::lstat(path.constData(), &node) == 0 ? node.st_mode & S_IFMT : 0;
+}
+
+// A FIFO, and a pipe named as /dev/stdout names one: the reader gets the
+// bytes and the node stays what it was.
+TEST(FileIo, AFifoAndAPipeAreWrittenIntoNotReplaced)
+{
+    TestFolder folder;
+    const QByteArray fifo = QFile::encodeName(folder.path(QStringLiteral("fifo.h")));
+    const QByteArray pipe = QFile::encodeName(folder.path(QStringLiteral("pipe.h")));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    // Opened before the writer without waiting for one; unwritten, it reads as empty.
+    const int fifoReader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const QByteArray writeEnd = "/proc/self/fd/" + QByteArray::number(pipeEnds[1]);
+    ASSERT_EQ(::symlink(writeEnd.constData(), pipe.constData()), 0);
+
+    for (const QByteArray &node : {fifo, pipe})
+        writeFileAtomically(QFile::decodeName(node), "#define bfRead 0x00000001u\r\n");
+    ::close(pipeEnds[1]);
+    EXPECT_EQ(readAll(fifoReader), QByteArray("#define bfRead 0x00000001u\r\n"));
+    EXPECT_EQ(readAll(pipeEnds[0]), QByteArray("#define bfRead 0x00000001u\r\n"));
+    EXPECT_EQ(nodeType(fifo), mode_t(S_IFIFO));
+    EXPECT_EQ(nodeType(pipe), mode_t(S_IFLNK));
 }
 
 TEST(FileIo, ReadingAMissingFileGivesTheOpenError)
