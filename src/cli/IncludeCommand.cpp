@@ -71,7 +71,8 @@ private:
             const std::vector<TDefinitionFinding> findings = CheckDefinitions(frame.IncludeSource(), m_arguments.form);
             m_report.findings(place, frame.IncludeSource(), findings);
             if (m_arguments.check) {
-                if (!findings.empty())
+                // A warning alone leaves the definitions sound.
+                if (std::any_of(findings.begin(), findings.end(), [](const TDefinitionFinding &f) { return !f.warning; }))
                     m_status = std::max<int>(m_status, ExitFindings);
                 return;
             }

@@ -1,6 +1,7 @@
 #include "flags/IncludeFile.h"
 
 #include "flags/BitDefinitionFiles.h"
+#include "flags/FlagWord.h"
 #include "flags/IncludeHeader.h"
 #include "platform/TextCodec.h"
 #include "util/StringHelpers.h"
@@ -32,6 +33,24 @@ std::vector<TNamedIncludeRow> NamedIncludeRows(const TIncludeSource &source)
             named.push_back({int(row), std::move(name), &source.rows[row]});
     }
     return named;
+}
+
+std::vector<TFieldValueConstant> FieldValueConstants(const TNamedIncludeRow &row)
+{
+    std::vector<TFieldValueConstant> constants;
+    const std::optional<TFieldRun> run = FieldRunOfText(row.cells->hexValue);
+    if (!run)
+        return constants;
+    for (const TFieldValue &value : row.cells->fieldValues) {
+        const QString name = TrimBlanks(IncludeOneLine(value.name));
+        if (name.isEmpty())
+            continue;
+        // Shifted without a mask: a value too large for its field is
+        // reported by the checks, not silently cut.
+        const quint32 bits = quint32(quint64(value.number) << run->lowestBit);
+        constants.push_back({row.name + u'_' + name, HexDigits8(bits), value.description, &value});
+    }
+    return constants;
 }
 
 // A line break inside a name or a description would leave the constant's
@@ -72,9 +91,13 @@ QString IncludeFileText(const TIncludeSource &source, TIncludeForm form)
         return CHeaderText(source);
     const QString prefix = IncludeConstantPrefix(source.prefixText);
     QStringList lines = IncludeCommentLines(source);
-    for (const TNamedIncludeRow &row : NamedIncludeRows(source))
+    for (const TNamedIncludeRow &row : NamedIncludeRows(source)) {
         lines << PaddedConstantName(prefix + row.name) + separator(form) + row.cells->hexValue +
                      QStringLiteral("; //") + IncludeOneLine(row.cells->usedFor);
+        for (const TFieldValueConstant &constant : FieldValueConstants(row))
+            lines << PaddedConstantName(prefix + constant.name) + separator(form) + constant.hexValue +
+                         QStringLiteral("; //") + IncludeOneLine(constant.description);
+    }
     lines << PaddedConstantName(prefix + QStringLiteral("Default")) + separator(form) + source.flagWordHex +
                  QStringLiteral("; //Default set bits ");
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "flags/BitField.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -12,12 +14,13 @@
 enum class TIncludeForm { Pascal, Cpp, C };
 
 // One row of the bit table as the generator reads it: the cells of
-// "Hex Value", "Name (Mask)" and "Used for".
+// "Hex Value", "Name (Mask)" and "Used for", and a field's named values.
 struct TIncludeRow
 {
     QString hexValue;
     QString name;
     QString usedFor;
+    QList<TFieldValue> fieldValues = {};
 };
 
 // What the generator reads from the flag editor.
@@ -42,6 +45,18 @@ struct TNamedIncludeRow
 };
 std::vector<TNamedIncludeRow> NamedIncludeRows(const TIncludeSource &source);
 
+// A constant of a named field's value: the field's name, "_" and the
+// value's name, holding the value shifted into place.
+struct TFieldValueConstant
+{
+    QString name; // without the prefix
+    QString hexValue; // 8 hexadecimal digits
+    QString description;
+    const TFieldValue *value;
+};
+// The constants of the named values of a named row, when it is a field.
+std::vector<TFieldValueConstant> FieldValueConstants(const TNamedIncludeRow &row);
+
 // A cell text on one line: line breaks become blanks.
 QString IncludeOneLine(QString text);
 // Left-aligned in 24 characters; a longer name is kept whole.
@@ -53,8 +68,8 @@ QStringList IncludeCommentLines(const TIncludeSource &source);
 // 8 characters.
 QString IncludeConstantPrefix(const QString &prefixText);
 
-// The four comment lines, a line per named row and the value line, each
-// ended by CR LF (the C header adds its include guard).
+// The four comment lines, a line per named row, each named field's row
+// followed by a line per named value, and the value line, each ended by CR LF (the C header adds its include guard).
 QString IncludeFileText(const TIncludeSource &source, TIncludeForm form);
 // The file's bytes: 8-bit text, as any new text file of the system.
 QByteArray IncludeFileBytes(const TIncludeSource &source, TIncludeForm form);

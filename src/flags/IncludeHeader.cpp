@@ -41,8 +41,11 @@ QString CHeaderText(const TIncludeSource &source)
     const QString prefix = IncludeConstantPrefix(source.prefixText);
     QStringList lines{QStringLiteral("#ifndef ") + guard, QStringLiteral("#define ") + guard};
     lines << IncludeCommentLines(source);
-    for (const TNamedIncludeRow &row : NamedIncludeRows(source))
+    for (const TNamedIncludeRow &row : NamedIncludeRows(source)) {
         lines << defineLine(prefix + row.name, row.cells->hexValue, row.cells->usedFor);
+        for (const TFieldValueConstant &constant : FieldValueConstants(row))
+            lines << defineLine(prefix + constant.name, constant.hexValue, constant.description);
+    }
     lines << defineLine(prefix + QStringLiteral("Default"), source.flagWordHex, QStringLiteral("Default set bits"));
     lines << QStringLiteral("#endif");
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
