@@ -120,7 +120,10 @@ void TBitFrame::mirrorRows()
 void TBitFrame::showFieldValues()
 {
     RecalculationBatch batch(*this);
-    const QFontMetrics metrics(ColBit->Font());
+    // Measured bold: the selected row's text is drawn so.
+    QFont font = ColBit->Font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
     int widest = 0;
     QList<quint32> fieldMasks;
     for (int row = 0; row < GridBits->RowCount(); ++row) {

@@ -48,7 +48,7 @@ std::vector<TFieldValueConstant> FieldValueConstants(const TNamedIncludeRow &row
         // Shifted without a mask: a value too large for its field is
         // reported by the checks, not silently cut.
         const quint32 bits = quint32(quint64(value.number) << run->lowestBit);
-        constants.push_back({row.name + u'_' + name, HexDigits8(bits), value.description, &value});
+        constants.push_back({row.name + u'_' + name, HexDigits8(bits), value.description});
     }
     return constants;
 }

@@ -52,7 +52,6 @@ struct TFieldValueConstant
     QString name; // without the prefix
     QString hexValue; // 8 hexadecimal digits
     QString description;
-    const TFieldValue *value;
 };
 // The constants of the named values of a named row, when it is a field.
 std::vector<TFieldValueConstant> FieldValueConstants(const TNamedIncludeRow &row);
