@@ -97,14 +97,6 @@ TEST_F(BitFrameTest, AFieldKeepsItsValueAndNamesThroughTheTableCommandsAndFiles)
     EXPECT_TRUE(desktop.messageTexts().isEmpty()) << desktop.messageTexts().join(u'\n').toStdString();
 }
 
-// A table without fields writes the settings file as it always did.
-TEST_F(BitFrameTest, ATableWithoutFieldsWritesNoFieldSection)
-{
-    openAsFromIniLine();
-    choose(u"MI_BF_Save"_s);
-    EXPECT_FALSE(folder.read(u"MyappAccessFlags.bfi"_s).contains("[Field"));
-}
-
 // The dialog refuses what cannot be a field; the table stays as it was.
 TEST_F(BitFrameTest, FieldBitsThatAreNotEachARowAreRefused)
 {
