@@ -11,6 +11,7 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -22,6 +23,16 @@ constexpr int captionMargin = 8;
 std::optional<TFieldRun> TBitFrame::FieldRunOfRow(int row) const
 {
     return FieldRunOfText(maskText(row));
+}
+
+std::optional<int> TBitFrame::lowestBitOfRow(int row) const
+{
+    try {
+        const quint32 mask = ReadHexNumber(u'$' + maskText(row));
+        return mask == 0 ? std::nullopt : std::optional<int>(std::countr_zero(mask));
+    } catch (const ConversionError &) {
+        return std::nullopt; // a mask that is no number names no bit
+    }
 }
 
 bool TBitFrame::hasFieldRow() const

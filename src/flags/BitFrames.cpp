@@ -211,10 +211,14 @@ void TBitFrame::ShadeRowGroups()
 {
     RecalculationBatch batch(*this);
     bool borderShade = m_bottomUp;
+    // A field row stands for several bits, so the rows no longer count
+    // four to a digit: each row takes the shade of its lowest bit's digit.
+    const bool byDigit = hasFieldRow();
     for (int row = 0; row < GridBits->RowCount(); ++row) {
         if (row % 4 == 0)
             borderShade = !borderShade;
-        const QColor shade = rowShade(borderShade);
+        const std::optional<int> lowestBit = byDigit ? lowestBitOfRow(row) : std::nullopt;
+        const QColor shade = rowShade(lowestBit ? *lowestBit / 4 % 2 == 1 : borderShade);
         GridBits->Cell(ColBit->Index(), row).SetColor(shade);
         GridBits->Cell(ColHex->Index(), row).SetColor(shade);
     }

@@ -78,7 +78,8 @@ public:
     void GridBitsChange();
     // Unticks every row and writes the standard masks of the order.
     void FillMasks(bool bottomUp);
-    // Rows in groups of four, one group per hexadecimal digit, in two shades.
+    // Rows in groups of four, one group per hexadecimal digit, in two shades;
+    // in a table with fields, each row in the shade of its lowest bit's digit.
     void ShadeRowGroups();
     // 32 empty rows with the masks of the current order; no file in use.
     void ClearTable();
@@ -224,6 +225,8 @@ private:
     // Whether a key or a click on the row's tick opens the choice instead.
     bool isFieldRow(int row) const { return FieldRunOfRow(row).has_value(); }
     bool hasFieldRow() const;
+    // The lowest bit of the row's mask; nothing for 0 or a text that is no number.
+    std::optional<int> lowestBitOfRow(int row) const;
     // The value of every field row shown in its tick cell.
     void showFieldValues();
     // The rows' masks mirrored, fields keeping their values: the order

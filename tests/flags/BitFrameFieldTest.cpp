@@ -37,6 +37,9 @@ TEST_F(BitFrameTest, AFieldKeepsItsValueAndNamesThroughTheTableCommandsAndFiles)
     EXPECT_EQ(frame.GridBits->RowCount(), 31);
     EXPECT_EQ(fieldRow(frame, 26), u"-[0 Off]00000030/Level"_s);
     EXPECT_EQ(frame.BinaryWord->FieldMasks(), QList<quint32>{0x30});
+    // Shaded by its lowest bit's hexadecimal digit: as 00000080, not as 00000008.
+    EXPECT_EQ(frame.GridBits->Cell(0, 26).Color(), frame.GridBits->Cell(0, 24).Color());
+    EXPECT_NE(frame.GridBits->Cell(0, 26).Color(), frame.GridBits->Cell(0, 27).Color());
 
     frame.SetFlagHexA(u"$0000A021"_s);
     EXPECT_EQ(fieldRow(frame, 26), u"x[2 Warnings]00000030/Level"_s);
@@ -97,16 +100,18 @@ TEST_F(BitFrameTest, AFieldKeepsItsValueAndNamesThroughTheTableCommandsAndFiles)
     EXPECT_TRUE(desktop.messageTexts().isEmpty()) << desktop.messageTexts().join(u'\n').toStdString();
 }
 
-// The dialog refuses what cannot be a field; the table stays as it was.
+// What cannot be a field is refused, in the dialog or after it; the table stays as it was.
 TEST_F(BitFrameTest, FieldBitsThatAreNotEachARowAreRefused)
 {
     makeField(27, {4, 2}, u"Level"_s, {});
     const QString before = shown(frame);
     makeField(26, {5, 2}, u"Mode"_s, {}); // bit 5 is half of Level
+    makeField(26, {4, 2}, u"Level"_s, {{u"4"_s, u"Four"_s, {}}}); // the dialog stays open
     EXPECT_EQ(shown(frame), before);
     EXPECT_EQ(desktop.messageTexts(),
-              QStringList{u"Bits 5 to 6 cannot become one field: a row holds bits inside and outside them, or one of "
-                          "them has no row"_s});
+              QStringList({u"Bits 5 to 6 cannot become one field: a row holds bits inside and outside them, or one of "
+                           "them has no row"_s,
+                           u"4 does not fit in 2 bits: the values are 0 to 3"_s}));
 }
 
 } // namespace
