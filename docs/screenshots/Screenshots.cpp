@@ -127,6 +127,35 @@ bool bitFrame(const QString &folder)
     return save(frame.grab(), QDir(folder).filePath(QStringLiteral("bit-frame.png")));
 }
 
+// The flag editor with a log level in bits 4 and 5: one row that shows its
+// value by name, its bits framed as one group in the binary strip.
+bool bitField(const QString &folder)
+{
+    TBitFrame frame;
+    frame.SetFlagNote(QStringLiteral("Audit, write, warnings"));
+    frame.SetFlagPrefix(QStringLiteral("bf"));
+    frame.GridBits->SetCells(2, 31, QStringLiteral("ReadAccess"));
+    frame.GridBits->SetCells(2, 30, QStringLiteral("WriteEnable"));
+    frame.GridBits->SetCells(2, 18, QStringLiteral("Audit"));
+    frame.GridBits->SetCells(3, 18, QStringLiteral("Log every access"));
+    frame.GridBits->SetCells(3, 27, QStringLiteral("How much the log keeps"));
+    frame.MakeField({4, 2}, QStringLiteral("Level"),
+                    {{0, QStringLiteral("Off"), {}},
+                     {1, QStringLiteral("Errors"), QStringLiteral("Errors only")},
+                     {2, QStringLiteral("Warnings"), QStringLiteral("Warnings and errors")},
+                     {3, QStringLiteral("All"), QStringLiteral("Everything")}});
+    frame.SetFlagHexA(QStringLiteral("$00002022"));
+    frame.GB_BitFrame->setTitle(QStringLiteral("/home/user/data/MyappAccessFlags.bfx"));
+    frame.GridBits->SetSelectedCell(0, 26);
+    frame.resize(565, 719);
+    frame.show();
+    frame.GridBits->setFocus();
+    QApplication::processEvents();
+    frame.resize(frame.width() + frame.GridBits->horizontalScrollBar()->maximum(), frame.height());
+    QApplication::processEvents();
+    return save(frame.grab(), QDir(folder).filePath(QStringLiteral("bit-field.png")));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -137,5 +166,5 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("tarvex"));
     // Absolute: drawing the main window moves the current directory.
     const QString folder = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs")).absolutePath();
-    return mainWindow(folder) && bitFrame(folder) ? 0 : 1;
+    return mainWindow(folder) && bitFrame(folder) && bitField(folder) ? 0 : 1;
 }

@@ -80,7 +80,8 @@ private:
                 findings.push_back(*rowless);
             m_report.findings(place, source, findings);
             if (m_arguments.check) {
-                if (!findings.empty())
+                // A warning alone leaves the definitions sound.
+                if (std::any_of(findings.begin(), findings.end(), [](const TDefinitionFinding &f) { return !f.warning; }))
                     m_status = std::max<int>(m_status, ExitFindings);
                 return;
             }

@@ -75,7 +75,7 @@ void TMDIChild::setUpMemoIni()
     MemoIni->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MemoIni->installEventFilter(this);
     MemoIni->viewport()->installEventFilter(this);
-    ShowFlagLineToolTips(MemoIni);
+    ShowFlagLineToolTips(MemoIni, [this] { return windowTitle(); });
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -17,3 +17,9 @@ QString FlagWordTitle(const QString &documentTitle, const TFlagWordLocation &fla
 // invalid hex text raises the conversion error with all earlier steps done.
 void OpenFlagWordInFrame(TBitFrame &frame, const QString &documentTitle, const TFlagWordLocation &flagWord,
                          const QString &pairFolder = {});
+
+// What the flag word means by its bit definition files in the current
+// directory, as FlagWordMeaning reads it: "Audit | WriteEnable | Level =
+// Warnings". Empty when there is no table file, or the line's hex text
+// or the files cannot be read.
+QString FlagWordMeaningOf(const QString &documentTitle, const TFlagWordLocation &flagWord);

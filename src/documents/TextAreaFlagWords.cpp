@@ -1,10 +1,12 @@
 #include "documents/TextAreaFlagWords.h"
 
+#include "documents/FlagWordOpening.h"
 #include "documents/TextAreaView.h"
 
 #include <QHelpEvent>
 #include <QPlainTextEdit>
 #include <QToolTip>
+#include <utility>
 
 namespace {
 
@@ -12,9 +14,10 @@ namespace {
 class FlagLineToolTip : public QObject
 {
 public:
-    explicit FlagLineToolTip(QPlainTextEdit *edit)
+    FlagLineToolTip(QPlainTextEdit *edit, std::function<QString()> documentTitle)
         : QObject(edit)
         , m_edit(edit)
+        , m_documentTitle(std::move(documentTitle))
     {
         edit->viewport()->installEventFilter(this);
     }
@@ -25,15 +28,20 @@ protected:
         if (event->type() != QEvent::ToolTip)
             return false;
         const auto &help = static_cast<const QHelpEvent &>(*event);
-        if (FlagWordOnLine(m_edit, TextAreaLineAt(m_edit, help.pos())))
-            QToolTip::showText(help.globalPos(), FlagLineHint(), m_edit->viewport());
-        else
+        const std::optional<TFlagWordLocation> flagWord = FlagWordOnLine(m_edit, TextAreaLineAt(m_edit, help.pos()));
+        if (!flagWord) {
             QToolTip::hideText();
+            return true;
+        }
+        const QString meaning = FlagWordMeaningOf(m_documentTitle(), *flagWord);
+        QToolTip::showText(help.globalPos(), meaning.isEmpty() ? FlagLineHint() : FlagLineHint() + u'\n' + meaning,
+                           m_edit->viewport());
         return true;
     }
 
 private:
     QPlainTextEdit *m_edit;
+    std::function<QString()> m_documentTitle;
 };
 
 } // namespace
@@ -48,7 +56,7 @@ QString FlagLineHint()
     return QStringLiteral("Doppelklick öffnet den Bit-Editor");
 }
 
-void ShowFlagLineToolTips(QPlainTextEdit *edit)
+void ShowFlagLineToolTips(QPlainTextEdit *edit, std::function<QString()> documentTitle)
 {
-    new FlagLineToolTip(edit);
+    new FlagLineToolTip(edit, std::move(documentTitle));
 }

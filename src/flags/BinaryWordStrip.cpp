@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <bit>
 #include <utility>
 
 namespace {
@@ -123,6 +124,20 @@ void TBinaryWordStrip::paintEvent(QPaintEvent *)
         painter.setPen(digitColor);
         painter.drawText(digit, Qt::AlignCenter, set ? QStringLiteral("1") : QStringLiteral("0"));
     }
+    painter.setPen(palette().color(QPalette::Highlight));
+    for (const quint32 mask : m_fieldMasks) {
+        const int lowest = std::countr_zero(mask);
+        const int highest = bitsPerWord - 1 - std::countl_zero(mask);
+        painter.drawRoundedRect(BitRect(highest).united(BitRect(lowest)).adjusted(0, 0, -1, -1), 3, 3);
+    }
+}
+
+void TBinaryWordStrip::SetFieldMasks(const QList<quint32> &masks)
+{
+    if (masks == m_fieldMasks)
+        return;
+    m_fieldMasks = masks;
+    update();
 }
 
 void TBinaryWordStrip::mousePressEvent(QMouseEvent *event)

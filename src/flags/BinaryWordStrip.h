@@ -19,6 +19,9 @@ public:
     explicit TBinaryWordStrip(QWidget *parent = nullptr);
 
     void SetWord(quint32 word);
+    // The bits of each field of the table, framed as one group.
+    void SetFieldMasks(const QList<quint32> &masks);
+    const QList<quint32> &FieldMasks() const { return m_fieldMasks; }
     QString Text() const { return BinaryGroups(m_word); }
 
     // Where bit 0 to 31 is drawn, number and digit; the bit at a point.
@@ -45,5 +48,6 @@ private:
     int digitHeight() const;
 
     quint32 m_word = 0;
+    QList<quint32> m_fieldMasks;
     std::optional<int> m_pressedBit;
 };

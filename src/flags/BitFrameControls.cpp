@@ -192,6 +192,8 @@ bool TBitFrame::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == GridBits && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
+        if (fieldRowKey(*key))
+            return true;
         if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
             const QRect cell = GridBits->gridGeometry().cellRect(GridBits->SelectedColumn(), GridBits->SelectedRow());
             showPopupMenu(GridBits->viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint()));

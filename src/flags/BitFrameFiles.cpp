@@ -49,8 +49,10 @@ void TBitFrame::LoadFlagFiles(const QString &name)
     GB_BitFrame->setTitle(tableFile);
     {
         RecalculationBatch batch(*this);
-        if (QFileInfo(tableFile).isFile())
+        if (QFileInfo(tableFile).isFile()) {
             GridBits->LoadFromTextFile(tableFile, separator, lineBreakChar);
+            loadFieldValueNames(settingsFile);
+        }
         LoadGridLayout(*GridBits, settingsFile);
         ShadeRowGroups();
     }
@@ -81,6 +83,7 @@ bool TBitFrame::SaveFlagFiles(const QString &name)
     const QString settingsFile = SettingsFileName(m_flagFileBase);
     if (SaveGridLayout(*GridBits, settingsFile) == 1)
         storeSelectedItems(settingsFile);
+    storeFieldValueNames(settingsFile);
     return true;
 }
 

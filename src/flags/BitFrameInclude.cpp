@@ -48,8 +48,10 @@ TIncludeSource TBitFrame::IncludeSource() const
     source.flagFileBase = m_flagFileBase;
     source.bottomUp = m_bottomUp;
     for (int row = 0; row < GridBits->RowCount(); ++row) {
+        const std::optional<TFieldRun> run = FieldRunOfRow(row);
         source.rows.push_back({GridBits->Cells(ColHex->Index(), row), GridBits->Cells(ColMask->Index(), row),
-                               GridBits->Cells(ColLabel->Index(), row)});
+                               GridBits->Cells(ColLabel->Index(), row),
+                               run ? m_fieldNames.value(FieldMask(*run)) : QList<TFieldValue>()});
     }
     source.flagWordHex = ColHex->Footer().Caption();
     return source;

@@ -42,7 +42,7 @@ void TBitFrame::markDefinitionFindings()
     TRowMessages masks;
     for (const TIncludeForm form : {TIncludeForm::Pascal, TIncludeForm::C}) {
         for (const TDefinitionFinding &finding : CheckDefinitions(source, form)) {
-            if (finding.row < 0)
+            if (finding.row < 0 || finding.warning)
                 continue;
             QStringList &messages = finding.cell == TFindingCell::Name ? names[finding.row] : masks[finding.row];
             if (!messages.contains(finding.message))

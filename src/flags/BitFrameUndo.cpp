@@ -98,6 +98,7 @@ TBitTableState TBitFrame::captureState() const
         state.rows.append({GridBits->Cell(ColBit->Index(), row).AsBoolean(), maskText(row),
                            GridBits->Cells(ColMask->Index(), row), GridBits->Cells(ColLabel->Index(), row)});
     }
+    state.fieldNames = m_fieldNames;
     state.hexValue = m_hexValue;
     state.bottomUp = m_bottomUp;
     state.flagFileBase = m_flagFileBase;
@@ -113,14 +114,9 @@ void TBitFrame::restoreState(const TBitTableState &state, TBitTableParts parts)
     {
         RecalculationBatch batch(*this);
         if (parts.table) {
-            GridBits->SetRowCount(int(state.rows.size()));
-            for (int row = 0; row < GridBits->RowCount(); ++row) {
-                const TBitRowState &cells = state.rows[row];
-                GridBits->Cell(ColBit->Index(), row).SetAsBoolean(cells.ticked);
-                GridBits->SetCells(ColHex->Index(), row, cells.mask);
-                GridBits->SetCells(ColMask->Index(), row, cells.name);
-                GridBits->SetCells(ColLabel->Index(), row, cells.usedFor);
-            }
+            m_fieldNames = state.fieldNames;
+            m_fieldBits = state.hexValue;
+            writeRows(state.rows);
         }
         if (parts.order) {
             m_bottomUp = state.bottomUp;
@@ -143,4 +139,17 @@ void TBitFrame::restoreState(const TBitTableState &state, TBitTableParts parts)
     // The word as it was, also in a table without rows.
     showFlagWord(state.hexValue);
     GridBits->Update();
+}
+
+void TBitFrame::writeRows(const QList<TBitRowState> &rows)
+{
+    RecalculationBatch batch(*this);
+    GridBits->SetRowCount(int(rows.size()));
+    for (int row = 0; row < GridBits->RowCount(); ++row) {
+        const TBitRowState &cells = rows[row];
+        GridBits->Cell(ColBit->Index(), row).SetAsBoolean(cells.ticked);
+        GridBits->SetCells(ColHex->Index(), row, cells.mask);
+        GridBits->SetCells(ColMask->Index(), row, cells.name);
+        GridBits->SetCells(ColLabel->Index(), row, cells.usedFor);
+    }
 }

@@ -56,11 +56,20 @@ void TBitFrame::EDT_ValueEnter(quint32 word)
     SetFlagHexA(u'$' + HexDigits8(word));
 }
 
-// As a click on the tick of the first row whose mask is that bit alone.
+// As a click on the tick of the first row whose mask is that bit alone,
+// or a change of the field that holds the bit.
 void TBitFrame::BinaryWordClick(int bit)
 {
     GridBits->ApplyEditing();
     const quint32 single = quint32(1) << bit;
+    for (int row = 0; row < GridBits->RowCount(); ++row) {
+        // A field's bit changes the field's value by that bit.
+        if (const std::optional<TFieldRun> run = FieldRunOfRow(row); run && (FieldMask(*run) & single)) {
+            GridBits->SetSelectedCell(ColBit->Index(), row);
+            SetFieldValue(row, FieldValueOf(m_hexValue ^ single, *run));
+            return;
+        }
+    }
     for (int row = 0; row < GridBits->RowCount(); ++row) {
         try {
             if (ReadHexNumber(u'$' + maskText(row)) != single)

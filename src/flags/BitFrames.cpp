@@ -75,6 +75,7 @@ TBitFrame::TBitFrame(QWidget *parent)
     createBitTable();
     createValueControls();
     createPopupMenu();
+    createFieldCommands();
     createUndoCommands();
     createGridPrint();
     connectCommands();
@@ -102,10 +103,14 @@ void TBitFrame::SetBottomUp(bool Value)
     CHB_Bottom->setChecked(Value);
     const QString mirrored = ReversedHexText(m_flagHexA);
     RecalculationBatch batch(*this);
-    // Every row gets the mirror of its old mask, so re-applying the
-    // mirrored word ticks exactly the rows that were ticked.
-    FillMasks(Value);
-    SetFlagHexA(mirrored);
+    if (!hasFieldRow()) {
+        // Every row gets the mirror of its old mask, so re-applying the
+        // mirrored word ticks exactly the rows that were ticked.
+        FillMasks(Value);
+        SetFlagHexA(mirrored);
+    } else {
+        mirrorRows();
+    }
     ShadeRowGroups();
 }
 
@@ -122,8 +127,13 @@ void TBitFrame::SetFlagHexA(const QString &Value)
     RecalculationBatch batch(*this);
     for (int row = 0; row < GridBits->RowCount(); ++row) {
         const quint32 mask = ReadHexNumber(u'$' + maskText(row));
-        if (const std::optional<bool> tick = TickForFlagWord(word, mask, m_oredFlag))
+        if (FieldRunOf(mask)) {
+            // A field takes the word's bits under its mask, or adds them.
+            m_fieldBits = (m_oredFlag ? m_fieldBits : m_fieldBits & ~mask) | (word & mask);
+            GridBits->Cell(ColBit->Index(), row).SetAsBoolean((m_fieldBits & mask) != 0);
+        } else if (const std::optional<bool> tick = TickForFlagWord(word, mask, m_oredFlag)) {
             GridBits->Cell(ColBit->Index(), row).SetAsBoolean(*tick);
+        }
     }
 }
 
@@ -161,9 +171,14 @@ void TBitFrame::GridBitsChange()
     }
     m_recalculationDue = false;
     TFlagWordSum sum;
-    for (int row = 0; row < GridBits->RowCount(); ++row)
-        sum.add(GridBits->Cell(ColBit->Index(), row).AsBoolean(), maskText(row));
-    showFlagWord(sum.value());
+    quint32 fieldWord = 0;
+    for (int row = 0; row < GridBits->RowCount(); ++row) {
+        if (const std::optional<TFieldRun> run = FieldRunOfRow(row))
+            fieldWord |= m_fieldBits & FieldMask(*run);
+        else
+            sum.add(GridBits->Cell(ColBit->Index(), row).AsBoolean(), maskText(row));
+    }
+    showFlagWord(sum.value() | fieldWord);
 }
 
 void TBitFrame::showFlagWord(quint32 word)
@@ -173,6 +188,7 @@ void TBitFrame::showFlagWord(quint32 word)
     ColHex->Footer().SetCaption(HexDigits8(m_hexValue));
     ColMask->Footer().SetCaption(DecimalFooter(m_hexValue));
     showWordControls();
+    showFieldValues();
     markDefinitionFindings();
 }
 
@@ -195,10 +211,14 @@ void TBitFrame::ShadeRowGroups()
 {
     RecalculationBatch batch(*this);
     bool borderShade = m_bottomUp;
+    // A field row stands for several bits, so the rows no longer count
+    // four to a digit: each row takes the shade of its lowest bit's digit.
+    const bool byDigit = hasFieldRow();
     for (int row = 0; row < GridBits->RowCount(); ++row) {
         if (row % 4 == 0)
             borderShade = !borderShade;
-        const QColor shade = rowShade(borderShade);
+        const std::optional<int> lowestBit = byDigit ? lowestBitOfRow(row) : std::nullopt;
+        const QColor shade = rowShade(lowestBit ? *lowestBit / 4 % 2 == 1 : borderShade);
         GridBits->Cell(ColBit->Index(), row).SetColor(shade);
         GridBits->Cell(ColHex->Index(), row).SetColor(shade);
     }
@@ -212,6 +232,8 @@ void TBitFrame::ClearTable()
     GridBits->ClearRows();
     GridBits->AddRow(rows);
     m_flagFileBase.clear();
+    m_fieldNames.clear();
+    m_fieldBits = 0;
     GB_BitFrame->setTitle(QString());
     FillMasks(m_bottomUp);
     ShadeRowGroups();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "flags/BitField.h"
 #include "flags/BitTableUndo.h"
 #include "flags/IncludeFile.h"
 #include "grid/GridPrint.h"
@@ -11,6 +12,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QMenu;
 class QUndoStack;
 class TBinaryWordStrip;
@@ -76,10 +78,27 @@ public:
     void GridBitsChange();
     // Unticks every row and writes the standard masks of the order.
     void FillMasks(bool bottomUp);
-    // Rows in groups of four, one group per hexadecimal digit, in two shades.
+    // Rows in groups of four, one group per hexadecimal digit, in two shades;
+    // in a table with fields, each row in the shade of its lowest bit's digit.
     void ShadeRowGroups();
     // 32 empty rows with the masks of the current order; no file in use.
     void ClearTable();
+
+    // --- Fields -------------------------------------------------------------
+    // The run of the row's mask when the row is a field.
+    std::optional<TFieldRun> FieldRunOfRow(int row) const;
+    // The named values of the fields, by mask.
+    const TFieldValueNames &FieldValueNames() const { return m_fieldNames; }
+    // The field row's value into the word: one undo step.
+    void SetFieldValue(int row, quint32 value);
+    // The rows of the bits lowestBit .. lowestBit + width - 1 become one
+    // field row, which keeps the first of their names unless `name` gives
+    // one: one undo step. False, changing nothing, when a bit of the run
+    // has no row of its own.
+    bool MakeField(TFieldRun run, const QString &name, const QList<TFieldValue> &values);
+    // The field row becomes one row per bit, each with its bit of the
+    // word: one undo step.
+    void SplitField(int row);
 
     // --- Bit definition files --------------------------------------------
     // Loads the pair named by `name` (with or without folder and extension),
@@ -133,6 +152,8 @@ public:
     QAction *MI_BF_CPP = nullptr;
     QAction *MI_BF_C = nullptr;
     QAction *Print1 = nullptr;
+    QAction *MI_BF_Field = nullptr;
+    QAction *MI_BF_SplitField = nullptr;
     QAction *MI_BF_Undo = nullptr;
     QAction *MI_BF_Redo = nullptr;
     TGridPrint GridPrint; // bound to GridBits
@@ -192,6 +213,27 @@ private:
     void BinaryWordClick(int bit);
     void MI_BF_UndoClick();
     void MI_BF_RedoClick();
+    void MI_BF_FieldClick();
+    void MI_BF_SplitFieldClick();
+    void createFieldCommands();
+    // The choice of the selected field row's value, at the row.
+    void chooseFieldValue(int row);
+    // The number dialog for the field row's value, offering `offered`.
+    void askFieldValue(int row, int offered);
+    // Space, Enter and digits on a field row; whether the key was taken.
+    bool fieldRowKey(const QKeyEvent &key);
+    // Whether a key or a click on the row's tick opens the choice instead.
+    bool isFieldRow(int row) const { return FieldRunOfRow(row).has_value(); }
+    bool hasFieldRow() const;
+    // The lowest bit of the row's mask; nothing for 0 or a text that is no number.
+    std::optional<int> lowestBitOfRow(int row) const;
+    // The value of every field row shown in its tick cell.
+    void showFieldValues();
+    // The rows' masks mirrored, fields keeping their values: the order
+    // change of a table with fields.
+    void mirrorRows();
+    void loadFieldValueNames(const QString &settingsFile);
+    void storeFieldValueNames(const QString &settingsFile) const;
 
     // The name and mask cells of rows that would break or mislead an
     // include file, in the error colour with a hint saying why.
@@ -206,6 +248,8 @@ private:
     void showWordControls();
     TBitTableState captureState() const;
     void restoreState(const TBitTableState &state, TBitTableParts parts);
+    // The table's rows replaced by these, ticks, masks and texts.
+    void writeRows(const QList<TBitRowState> &rows);
     void recordUndoStep(const TBitTableState &before);
 
     quint32 m_hexValue = 0;
@@ -219,6 +263,8 @@ private:
     QString m_flagNote;
     QString m_iniBaseName;
     QString m_flagFileBase;
+    TFieldValueNames m_fieldNames;
+    quint32 m_fieldBits = 0; // the word's bits under the field rows' masks
     int m_batchDepth = 0;
     bool m_recalculationDue = false;
     QUndoStack *const m_undoStack;

@@ -30,7 +30,8 @@ void TBitTableCommand::restore(const TBitTableState &target, const TBitTableStat
 {
     const TBitTableState current = m_frame.captureState();
     TBitTableParts parts;
-    parts.table = target.rows != leaving.rows || target.hexValue != leaving.hexValue;
+    parts.table = target.rows != leaving.rows || target.fieldNames != leaving.fieldNames ||
+                  target.hexValue != leaving.hexValue;
     parts.order = target.bottomUp != leaving.bottomUp;
     parts.files = (target.flagFileBase != leaving.flagFileBase || target.caption != leaving.caption) &&
                   current.flagFileBase == leaving.flagFileBase && current.caption == leaving.caption;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "flags/BitField.h"
+
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
@@ -9,7 +11,7 @@
 
 class TBitFrame;
 
-// What undo keeps of the flag editor: the rows, the flag word, the order,
+// What undo keeps of the flag editor: the rows, the fields' named values, the flag word, the order,
 // the bit definition files in use and the chosen items of the combo boxes.
 struct TBitRowState
 {
@@ -30,6 +32,7 @@ struct TComboState
 struct TBitTableState
 {
     QList<TBitRowState> rows;
+    TFieldValueNames fieldNames;
     quint32 hexValue = 0;
     bool bottomUp = false;
     QString flagFileBase;
@@ -41,7 +44,7 @@ struct TBitTableState
 // The parts of the state that one step restores.
 struct TBitTableParts
 {
-    bool table = false;   // rows and flag word
+    bool table = false;   // rows, named values and flag word
     bool order = false;
     bool files = false;
     bool choices = false;

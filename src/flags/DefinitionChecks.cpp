@@ -1,5 +1,6 @@
 #include "flags/DefinitionChecks.h"
 
+#include "flags/BitField.h"
 #include "flags/ConstantKeywords.h"
 #include "flags/FlagWord.h"
 #include "util/StringHelpers.h"
@@ -72,7 +73,9 @@ public:
         for (const TNamedIncludeRow &row : NamedIncludeRows(m_source)) {
             checkName(row.row, m_prefix + row.name);
             checkMask(row.row, row.cells->hexValue);
+            checkFieldValues(row);
         }
+        checkFieldOverlaps();
         checkUncoveredBits();
         if (const QString problem = nameProblem(defaultName); !problem.isEmpty())
             add(-1, TFindingCell::None, problem);
@@ -140,6 +143,52 @@ private:
                 add(row, TFindingCell::Mask,
                     QStringLiteral("mask shares bits with row %1 (%2)").arg(owner + 1).arg(m_source.rows[owner].hexValue));
                 reported = true;
+            }
+        }
+    }
+
+    void checkFieldValues(const TNamedIncludeRow &row)
+    {
+        const std::optional<TFieldRun> run = FieldRunOfText(row.cells->hexValue);
+        if (!run)
+            return;
+        for (const TFieldValueConstant &constant : FieldValueConstants(row))
+            checkName(row.row, m_prefix + constant.name);
+        const QList<TFieldValue> &values = row.cells->fieldValues;
+        for (const TFieldValue &value : values) {
+            if (value.number > FieldMaximum(*run))
+                add(row.row, TFindingCell::Name,
+                    QStringLiteral("value %1 (%2) does not fit the field's %3 bits")
+                        .arg(value.number)
+                        .arg(quoted(value.name))
+                        .arg(run->width));
+        }
+        const std::optional<quint32> word = eightDigitMask(m_source.flagWordHex);
+        if (!word || values.isEmpty())
+            return;
+        const quint32 held = FieldValueOf(*word, *run);
+        const TFieldValue *named = NamedFieldValue(values, held);
+        if (!named || TrimBlanks(named->name).isEmpty())
+            m_findings.push_back({row.row, TFindingCell::Name,
+                                  QStringLiteral("the flag word holds %1 in this field, a value without a name").arg(held),
+                                  true});
+    }
+
+    // A field and a row of which one has no name share bits (between two
+    // named rows the mask check has said so).
+    void checkFieldOverlaps()
+    {
+        const auto named = [this](std::size_t row) { return !TrimBlanks(IncludeOneLine(m_source.rows[row].name)).isEmpty(); };
+        for (std::size_t field = 0; field < m_source.rows.size(); ++field) {
+            const std::optional<TFieldRun> run = FieldRunOfText(m_source.rows[field].hexValue);
+            if (!run)
+                continue;
+            for (std::size_t row = 0; row < m_source.rows.size(); ++row) {
+                const std::optional<quint32> mask = eightDigitMask(m_source.rows[row].hexValue);
+                if (row == field || !mask || !(*mask & FieldMask(*run)) || (named(row) && named(field)))
+                    continue;
+                add(int(field), TFindingCell::Mask,
+                    QStringLiteral("field shares bits with row %1 (%2)").arg(row + 1).arg(m_source.rows[row].hexValue));
             }
         }
     }

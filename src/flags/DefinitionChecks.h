@@ -18,6 +18,7 @@ struct TDefinitionFinding
     int row = -1; // index in the table; -1 for the flag word itself
     TFindingCell cell = TFindingCell::None;
     QString message;
+    bool warning = false; // worth knowing, but the file is sound
 
     bool operator==(const TDefinitionFinding &) const = default;
 };
@@ -34,7 +35,12 @@ struct TDefinitionFinding
 // - a mask that is not 8 hexadecimal digits;
 // - a mask sharing bits with the mask of an earlier named row;
 // - set bits of the flag word that no named row covers, at the rows whose
-//   masks hold them.
+//   masks hold them;
+// - of a named field's named values: constants as above (prefix + field +
+//   "_" + value), values beyond the field's width, and (a warning) a word
+//   whose field holds a value without a name;
+// - a field sharing bits with another row that the mask check above does
+//   not compare (one of the two has no name).
 std::vector<TDefinitionFinding> CheckDefinitions(const TIncludeSource &source, TIncludeForm form);
 
 // Bits of the line's word `lineWord` that no row of the table holds: the

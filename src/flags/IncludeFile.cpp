@@ -1,6 +1,7 @@
 #include "flags/IncludeFile.h"
 
 #include "flags/BitDefinitionFiles.h"
+#include "flags/FlagWord.h"
 #include "util/StringHelpers.h"
 
 namespace {
@@ -30,6 +31,24 @@ std::vector<TNamedIncludeRow> NamedIncludeRows(const TIncludeSource &source)
             named.push_back({int(row), std::move(name), &source.rows[row]});
     }
     return named;
+}
+
+std::vector<TFieldValueConstant> FieldValueConstants(const TNamedIncludeRow &row)
+{
+    std::vector<TFieldValueConstant> constants;
+    const std::optional<TFieldRun> run = FieldRunOfText(row.cells->hexValue);
+    if (!run)
+        return constants;
+    for (const TFieldValue &value : row.cells->fieldValues) {
+        const QString name = TrimBlanks(IncludeOneLine(value.name));
+        if (name.isEmpty())
+            continue;
+        // Shifted without a mask: a value too large for its field is
+        // reported by the checks, not silently cut.
+        const quint32 bits = quint32(quint64(value.number) << run->lowestBit);
+        constants.push_back({row.name + u'_' + name, HexDigits8(bits), value.description});
+    }
+    return constants;
 }
 
 // A line break inside a name or a description would leave the constant's
@@ -69,9 +88,13 @@ QString PascalOrCppText(const TIncludeSource &source, TIncludeForm form)
     QStringList lines;
     for (const QString &comment : IncludeCommentTexts(source))
         lines << QStringLiteral("//") + comment;
-    for (const TNamedIncludeRow &row : NamedIncludeRows(source))
+    for (const TNamedIncludeRow &row : NamedIncludeRows(source)) {
         lines << PaddedConstantName(prefix + row.name) + separator(form) + row.cells->hexValue +
                      QStringLiteral("; //") + IncludeOneLine(row.cells->usedFor);
+        for (const TFieldValueConstant &constant : FieldValueConstants(row))
+            lines << PaddedConstantName(prefix + constant.name) + separator(form) + constant.hexValue +
+                         QStringLiteral("; //") + IncludeOneLine(constant.description);
+    }
     lines << PaddedConstantName(prefix + QStringLiteral("Default")) + separator(form) + source.flagWordHex +
                  QStringLiteral("; //Default set bits ");
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "flags/BitField.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -12,12 +14,13 @@
 enum class TIncludeForm { Pascal, Cpp, C };
 
 // One row of the bit table as the generator reads it: the cells of
-// "Hex Value", "Name (Mask)" and "Used for".
+// "Hex Value", "Name (Mask)" and "Used for", and a field's named values.
 struct TIncludeRow
 {
     QString hexValue;
     QString name;
     QString usedFor;
+    QList<TFieldValue> fieldValues = {};
 };
 
 // What the generator reads from the flag editor.
@@ -42,6 +45,17 @@ struct TNamedIncludeRow
 };
 std::vector<TNamedIncludeRow> NamedIncludeRows(const TIncludeSource &source);
 
+// A constant of a named field's value: the field's name, "_" and the
+// value's name, holding the value shifted into place.
+struct TFieldValueConstant
+{
+    QString name; // without the prefix
+    QString hexValue; // 8 hexadecimal digits
+    QString description;
+};
+// The constants of the named values of a named row, when it is a field.
+std::vector<TFieldValueConstant> FieldValueConstants(const TNamedIncludeRow &row);
+
 // A cell text on one line: line breaks become blanks.
 QString IncludeOneLine(QString text);
 // Left-aligned in 24 characters; a longer name is kept whole.
@@ -54,8 +68,9 @@ QStringList IncludeCommentTexts(const TIncludeSource &source);
 // 8 characters.
 QString IncludeConstantPrefix(const QString &prefixText);
 
-// The Pascal or C++ form: the four comment lines, a line per named row and
-// the value line, each ended by CR LF.
+// The Pascal or C++ form: the four comment lines, a line per named row
+// (a named field's row followed by a line per named value) and the value
+// line, each ended by CR LF.
 QString PascalOrCppText(const TIncludeSource &source, TIncludeForm form);
 
 // The absolute path of flagFileBase + ".inc" + "_up" or "_dn", or of

@@ -44,8 +44,11 @@ QString CHeaderText(const TIncludeSource &source)
     // "??/") would carry the next line into the comment.
     for (const QString &comment : IncludeCommentTexts(source))
         lines << QStringLiteral("/* ") + BlockCommentText(comment) + QStringLiteral(" */");
-    for (const TNamedIncludeRow &row : NamedIncludeRows(source))
+    for (const TNamedIncludeRow &row : NamedIncludeRows(source)) {
         lines << defineLine(prefix + row.name, row.cells->hexValue, row.cells->usedFor);
+        for (const TFieldValueConstant &constant : FieldValueConstants(row))
+            lines << defineLine(prefix + constant.name, constant.hexValue, constant.description);
+    }
     lines << defineLine(prefix + QStringLiteral("Default"), source.flagWordHex, QStringLiteral("Default set bits"));
     lines << QStringLiteral("#endif");
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");

@@ -34,6 +34,12 @@ void TCell::SetHint(const QString &Value)
     Changed();
 }
 
+void TCell::SetCaption(const QString &Value)
+{
+    m_caption = Value;
+    Changed();
+}
+
 void TCell::Changed()
 {
     if (!m_creating)

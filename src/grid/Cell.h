@@ -39,6 +39,9 @@ public:
     // A hint of the cell's own, shown where the mouse rests on it; none when empty.
     const QString &Hint() const { return m_hint; }
     void SetHint(const QString &Value);
+    // A text the cell shows and prints in place of its value; none when empty.
+    const QString &Caption() const { return m_caption; }
+    void SetCaption(const QString &Value);
 
     int Column() const { return m_column; }
     bool Creating() const { return m_creating; }
@@ -57,4 +60,5 @@ private:
     QColor m_textColor;
     TFontStyles m_fontStyle;
     QString m_hint;
+    QString m_caption;
 };

@@ -3,6 +3,7 @@
 #include "grid/Cell.h"
 #include "grid/GridColumn.h"
 #include "grid/GridGeometry.h"
+#include "grid/TextCellPainter.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -14,6 +15,10 @@ void TCheckBoxCellPainter::paint(QPainter *painter, const QRect &rect, const TCe
                                  const TCustomGridColumn &column, const TCellPaintState &state) const
 {
     fillBackground(painter, rect, state);
+    if (!cell.Caption().isEmpty()) {
+        TTextCellPainter::paintText(painter, rect, cell.Caption(), cell, column, state);
+        return;
+    }
     // On paper the glyph grows with the text, as far as its row allows.
     const int scaled = qRound(GridGeometry::GlyphSize * state.GlyphScale);
     const int glyphSize = std::max(GridGeometry::GlyphSize, std::min(scaled, rect.height()));

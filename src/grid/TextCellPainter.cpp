@@ -45,10 +45,15 @@ void TTextCellPainter::paint(QPainter *painter, const QRect &rect, const TCell &
                              const TCustomGridColumn &column, const TCellPaintState &state) const
 {
     fillBackground(painter, rect, state);
+    paintText(painter, rect, column.DisplayText(cell.AsString()), cell, column, state);
+}
+
+void TTextCellPainter::paintText(QPainter *painter, const QRect &rect, const QString &text, const TCell &cell,
+                                 const TCustomGridColumn &column, const TCellPaintState &state)
+{
     const QRect textRect = rect.adjusted(TextInset, 0, -TextInset, 0);
     const QFont screenFont = cellFont(column, cell, state.Bold);
     const QFont font = state.Printing ? paperFont(screenFont) : screenFont;
-    const QString text = column.DisplayText(cell.AsString());
     const int flags = alignmentFlags(column.Alignment(), column.VerticalAlignment());
     painter->save();
     painter->setClipRect(rect);

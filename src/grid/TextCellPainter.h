@@ -14,6 +14,10 @@ public:
     void paint(QPainter *painter, const QRect &rect, const TCell &cell, const TCustomGridColumn &column,
                const TCellPaintState &state) const override;
 
+    // The text in the cell, as a text cell draws its own.
+    static void paintText(QPainter *painter, const QRect &rect, const QString &text, const TCell &cell,
+                          const TCustomGridColumn &column, const TCellPaintState &state);
+
     // Qt alignment flags for the column's alignments.
     static int alignmentFlags(TAlignment alignment, TVerticalAlignment verticalAlignment);
 };

@@ -46,6 +46,8 @@ struct NumberRequest
 // The desktop services the system calls: file dialogs, message boxes,
 // print dialogs and the shell's "open". The real implementation talks to
 // Qt; the scripted one answers tests.
+class QDialog;
+
 class IDesktop
 {
 public:
@@ -64,6 +66,8 @@ public:
     virtual std::optional<int> askNumber(QWidget *parent, const NumberRequest &request) = 0;
     // true when the shell could open the file or address.
     virtual bool shellOpen(QWidget *parent, const QString &target) = 0;
+    // A dialog of the program's own, modal; true when the user confirmed it.
+    virtual bool runDialog(QDialog &dialog) = 0;
 
 protected:
     virtual std::optional<QString> chooseOpenFile(QWidget *parent, const FileDialogRequest &request) = 0;

@@ -3,6 +3,7 @@
 #include "platform/BusyCursor.h"
 
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -141,6 +142,12 @@ std::optional<int> QtDesktop::askNumber(QWidget *parent, const NumberRequest &re
     const int number = QInputDialog::getInt(parent, request.title, request.label, request.value, request.minimum,
                                             request.maximum, 1, &confirmed);
     return confirmed ? std::optional<int>(number) : std::nullopt;
+}
+
+bool QtDesktop::runDialog(QDialog &dialog)
+{
+    const TNormalCursor normal;
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtDesktop::shellOpen(QWidget *, const QString &target)

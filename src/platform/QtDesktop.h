@@ -11,6 +11,7 @@ public:
     bool printerSetupDialog(QWidget *parent, QPrinter &printer) override;
     std::optional<int> askNumber(QWidget *parent, const NumberRequest &request) override;
     bool shellOpen(QWidget *parent, const QString &target) override;
+    bool runDialog(QDialog &dialog) override;
 
 protected:
     std::optional<QString> chooseOpenFile(QWidget *parent, const FileDialogRequest &request) override;

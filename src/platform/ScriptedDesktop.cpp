@@ -110,3 +110,12 @@ std::optional<int> ScriptedDesktop::askNumber(QWidget *, const NumberRequest &re
     }
     return answer;
 }
+
+bool ScriptedDesktop::runDialog(QDialog &dialog)
+{
+    if (dialogAnswers.empty())
+        return false;
+    const std::function<bool(QDialog &)> answer = std::move(dialogAnswers.front());
+    dialogAnswers.pop_front();
+    return answer(dialog);
+}

@@ -4,6 +4,7 @@
 
 #include <QPageLayout>
 #include <deque>
+#include <functional>
 #include <vector>
 
 // A desktop for tests: records every call and answers from a script, so
@@ -37,6 +38,9 @@ public:
     // Answers to number questions; unscripted ones are cancelled.
     std::deque<std::optional<int>> numberAnswers;
     std::vector<NumberRequest> numberQuestions;
+    // Each fills in the dialog it is given and answers whether it is
+    // confirmed; unscripted dialogs are cancelled.
+    std::deque<std::function<bool(QDialog &)>> dialogAnswers;
 
     const std::vector<Call> &calls() const { return m_calls; }
     std::vector<MessageRequest> messages() const;
@@ -47,6 +51,7 @@ public:
     bool printerSetupDialog(QWidget *parent, QPrinter &printer) override;
     std::optional<int> askNumber(QWidget *parent, const NumberRequest &request) override;
     bool shellOpen(QWidget *parent, const QString &target) override;
+    bool runDialog(QDialog &dialog) override;
 
 protected:
     std::optional<QString> chooseOpenFile(QWidget *parent, const FileDialogRequest &request) override;

@@ -103,12 +103,17 @@ bool TProfileFile::ReadBool(const QString &section, const QString &key, bool def
 
 void TProfileFile::WriteString(const QString &section, const QString &key, const QString &value)
 {
+    Edit([&](TProfileText &text) { text.setValue(section, key, value); });
+}
+
+void TProfileFile::Edit(const std::function<void(TProfileText &)> &change)
+{
     if (m_fileName.isEmpty())
         throw ProfileWriteError(m_fileName);
     try {
         DecodedText content = contentOf(m_fileName);
         TProfileText text(content.text);
-        text.setValue(section, key, value);
+        change(text);
         writeFileAtomically(m_fileName, encodeText(text.text(), content.encoding));
     } catch (const TarvexError &) {
         throw ProfileWriteError(m_fileName);
@@ -160,4 +165,9 @@ int TProfileSnapshot::ReadInteger(const QString &section, const QString &key, in
 bool TProfileSnapshot::ReadBool(const QString &section, const QString &key, bool defaultValue) const
 {
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+QStringList TProfileSnapshot::Keys(const QString &section) const
+{
+    return m_text ? m_text->keys(section) : QStringList();
 }

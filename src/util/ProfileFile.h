@@ -3,6 +3,8 @@
 #include "util/ProfileText.h"
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <optional>
 
 // Key-by-key access to an INI file on disk. Every read looks at the file
@@ -35,6 +37,8 @@ public:
     void WriteInteger(const QString &section, const QString &key, int value);
     // Written "1" or "0".
     void WriteBool(const QString &section, const QString &key, bool value);
+    // Any change of the text at once, in one write, under the same rules.
+    void Edit(const std::function<void(TProfileText &)> &change);
 
     // Nothing is held back: every write is on disk when it returns.
     void UpdateFile() {}
@@ -56,6 +60,7 @@ public:
     QString ReadString(const QString &section, const QString &key, const QString &defaultValue) const;
     int ReadInteger(const QString &section, const QString &key, int defaultValue) const;
     bool ReadBool(const QString &section, const QString &key, bool defaultValue) const;
+    QStringList Keys(const QString &section) const;
 
 private:
     std::optional<TProfileText> m_text; // none: the file is missing or cannot be read

@@ -123,6 +123,30 @@ void TProfileText::setValue(const QString &section, const QString &key, const QS
     index();
 }
 
+QStringList TProfileText::keys(const QString &section) const
+{
+    QStringList names;
+    if (const Section *found = findSection(section)) {
+        for (const KeyLine &line : keysOf(*found))
+            names << m_text.sliced(line.nameStart, line.nameEnd - line.nameStart);
+    }
+    return names;
+}
+
+void TProfileText::removeSection(const QString &section)
+{
+    const QStringView wanted = TrimBlanksView(section);
+    // From the last, so the positions of the earlier ones still hold.
+    for (auto it = m_sections.rbegin(); it != m_sections.rend(); ++it) {
+        if (!sameName(nameOf(*it), wanted))
+            continue;
+        const qsizetype headerStart = QStringView(m_text).first(it->nameStart).lastIndexOf(u'[');
+        const qsizetype lineStart = std::max(m_text.lastIndexOf(u'\n', headerStart), m_text.lastIndexOf(u'\r', headerStart)) + 1;
+        m_text.remove(lineStart, it->bodyEnd - lineStart);
+    }
+    index();
+}
+
 QStringView TProfileText::nameOf(const Section &section) const
 {
     return QStringView(m_text).sliced(section.nameStart, section.nameEnd - section.nameStart);

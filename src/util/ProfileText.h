@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -30,6 +31,12 @@ public:
     // key at the end of the text. New lines end in CR LF. Line breaks in
     // the names or the value become blanks, so they cannot add lines.
     void setValue(const QString &section, const QString &key, const QString &value);
+
+    // The names of the keys of the section, in file order, trimmed; none
+    // when it is missing.
+    QStringList keys(const QString &section) const;
+    // Every section of the name, its header and lines, goes.
+    void removeSection(const QString &section);
 
     const QString &text() const { return m_text; }
 

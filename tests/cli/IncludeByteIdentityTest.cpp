@@ -27,6 +27,7 @@ struct IdentityCase
     QString pairName; // a table file on disk under this name, if any
     QString menuItem;
     QString form;
+    bool withField = false; // the pair's bits 4 and 5 a field with named values
 };
 
 void PrintTo(const IdentityCase &c, std::ostream *out)
@@ -71,6 +72,10 @@ TEST_P(ByteIdentity, TheProgramWritesTheFileTheBitEditorWrites)
     folder.write(u"myapp_v2.ini"_s, c.ini);
     if (!c.pairName.isEmpty())
         folder.write(c.pairName + u".bfx"_s, tableFile({{30, u"Write Enable;Write access"_s}, {31, u"Read;"_s}}));
+    if (c.withField) {
+        folder.write(c.pairName + u".bfx"_s, levelTableFile());
+        folder.write(c.pairName + u".bfi"_s, "[Field 00000030]\r\n1=Errors\r\n2=Warnings;Warnings and errors\r\n");
+    }
 
     const QString written = createInEditor(c);
     ASSERT_FALSE(written.isEmpty());
@@ -98,6 +103,10 @@ INSTANTIATE_TEST_SUITE_P(
         IdentityCase{"Network naming", "[Access]\r\nMode=3\r\n[NETWORK]\r\nFlags=$00000001,uc;net\r\n", 4,
                      {u"Network"_s, u"Flags"_s}, u"MyappNetworkFlags"_s, u"MI_BF_Pascal"_s, u"pascal"_s},
         IdentityCase{"a dotted section", "[App.Paths]\r\nFlags=$00000002,cf;\r\n", 1, {u"App.Paths"_s, u"Flags"_s},
-                     {}, u"MI_BF_C"_s, u"c"_s}));
+                     {}, u"MI_BF_C"_s, u"c"_s},
+        IdentityCase{"Pascal, with a field", accessIni, 1, {}, u"MyappAccessFlags"_s, u"MI_BF_Pascal"_s,
+                     u"pascal"_s, true},
+        IdentityCase{"C header, with a field", accessIni, 1, {}, u"MyappAccessFlags"_s, u"MI_BF_C"_s, u"c"_s,
+                     true}));
 
 } // namespace

@@ -99,6 +99,31 @@ TEST_P(Compiles, TheTestProgramPrintsAConstantAndTheDefaultValue)
     EXPECT_EQ(run.out, "2 2147524610\n"); // $00000002 and $8000A002
 }
 
+// The log level of bits 4 and 5 with its four named values; the word holds 2.
+TEST_P(Compiles, EveryFieldValueConstantIsItsValueShiftedIntoPlace)
+{
+    const Compiler &compiler = GetParam();
+    folder.write(u"myapp.ini"_s, "[ACCESS]\r\nFLAGS=$00000020,bf;Log level\r\n");
+    folder.write(u"MyappAccessFlags.bfx"_s, levelTableFile());
+    folder.write(u"MyappAccessFlags.bfi"_s,
+                 "[Field 00000030]\r\n0=Off\r\n1=Errors\r\n2=Warnings;Warnings and errors\r\n3=All\r\n");
+    const QByteArray values = "bfLevel_Off, ' ', bfLevel_Errors, ' ', bfLevel_Warnings, ' ', bfLevel_All";
+    const QByteArray program =
+        compiler.form == u"pascal"_s
+            ? QByteArray("program flags;\nconst\n{$I MyappAccessFlags.inc_dn}\nbegin\n  writeln(" + values +
+                         ");\nend.\n")
+            : QByteArray("#include <stdio.h>\n#include \"MyappAccessFlags.h\"\nint main(void)\n{\n"
+                         "    printf(\"%lu %lu %lu %lu\\n\", (unsigned long)" +
+                         QByteArray(values).replace(", ' ', ", ", (unsigned long)") + ");\n    return 0;\n}\n");
+    folder.write(compiler.source, program);
+    const IncludeRun include = runTarvexInclude({u"--check"_s, u"--form"_s, compiler.form, u"myapp.ini"_s}, path());
+    EXPECT_EQ(include.status, 0) << include.err.toStdString();
+    ASSERT_EQ(runTarvexInclude({u"--form"_s, compiler.form, u"myapp.ini"_s}, path()).status, 0);
+    const IncludeRun compiled = runTool(compiler.command.first(), compiler.command.mid(1), path());
+    ASSERT_EQ(compiled.status, 0) << compiled.out.toStdString() << compiled.err.toStdString();
+    EXPECT_EQ(runTool(path() + u"/flags"_s, {}, path()).out, "0 16 32 48\n"); // 0 to 3 shifted by 4
+}
+
 INSTANTIATE_TEST_SUITE_P(Table, Compiles, ::testing::Values(freePascal, c99, cpp11));
 
 // Each check with a name or mask that the compiler refuses without it.

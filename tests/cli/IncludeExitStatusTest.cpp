@@ -21,6 +21,7 @@ struct StatusCase
     QString out; // what standard output begins with; "@" stands for the folder
     QString standardOutput = {}; // the file standard output goes to, if not the test's pipe
     QString outLink = {}; // when set, out.h is a symbolic link to it
+    QByteArray settings = {}; // MyappAccessFlags.bfi, when not empty
 };
 
 void PrintTo(const StatusCase &c, std::ostream *out)
@@ -40,6 +41,8 @@ TEST_P(ExitStatus, AndWhatThePrintsSay)
     folder.write(u"myapp.ini"_s, c.ini);
     if (!c.table.isEmpty())
         folder.write(u"MyappAccessFlags.bfx"_s, c.table);
+    if (!c.settings.isEmpty())
+        folder.write(u"MyappAccessFlags.bfi"_s, c.settings);
     if (!c.outLink.isEmpty()) {
         ASSERT_TRUE(QFile::link(c.outLink, folder.path(u"out.h"_s)));
     }
@@ -72,6 +75,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         StatusCase{"a clean check", ini, cleanTable,
                    {u"--check"_s, u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS"_s}, 0, {}, {}},
+        StatusCase{"a check with a warning alone: a field's value without a name", ini,
+                   utf16LeFile(u"False;00000003;Mode;\r\n"_s), {u"--check"_s, u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS"_s}, 0,
+                   u"myapp.ini:4: warning: ACCESS/FLAGS row 1 (00000003): the flag word holds 2 in this field, a value "
+                   "without a name\n"_s,
+                   {}, {}, {}, "[Field 00000003]\r\n1=Read\r\n"},
         StatusCase{"a check with findings", ini, blankName, {u"--check"_s, u"myapp.ini"_s, u"access"_s, u"flags"_s},
                    1, blankWarning, {}},
         StatusCase{"writing with findings", ini, blankName, {u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS"_s}, 0,

@@ -28,12 +28,28 @@ IncludeRun runTarvexInclude(const QStringList &arguments, const QString &folder,
     return runTool(QStringLiteral(TARVEX_INCLUDE_PROGRAM), arguments, folder, standardOutput);
 }
 
-QByteArray tableFile(const QMap<int, QString> &names)
+namespace {
+
+QString tableLines(const QMap<int, QString> &names)
 {
     QString text;
     for (int row = 0; row < 32; ++row) {
         const QString mask = QString::number(1u << (31 - row), 16).toUpper().rightJustified(8, u'0');
         text += u"False;"_s + mask + u';' + names.value(row, u";"_s) + u"\r\n"_s;
     }
+    return text;
+}
+
+} // namespace
+
+QByteArray tableFile(const QMap<int, QString> &names)
+{
+    return utf16LeFile(tableLines(names));
+}
+
+QByteArray levelTableFile()
+{
+    QString text = tableLines({});
+    text.replace(u"False;00000020;;\r\nFalse;00000010;;\r\n"_s, u"False;00000030;Level;Log level\r\n"_s);
     return utf16LeFile(text);
 }

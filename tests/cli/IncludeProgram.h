@@ -24,3 +24,6 @@ IncludeRun runTool(const QString &program, const QStringList &arguments, const Q
 // A bit definition table file of 32 top-down rows; `names` maps rows to
 // "name;description", the other rows stay unnamed.
 QByteArray tableFile(const QMap<int, QString> &names);
+
+// The same table with bits 5 and 4 as one field row "Level" (mask 00000030).
+QByteArray levelTableFile();

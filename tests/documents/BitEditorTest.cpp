@@ -43,7 +43,7 @@ TEST_F(BitEditor, AFlagWordGoesFromTheIniTextIntoTheBitTableAndBack)
     EXPECT_EQ(frame->FlagPrefix() + u'|' + frame->FlagNote(), u"bf|Read and write"_s);
     EXPECT_EQ(captions(frame->PopupBits),
               QStringList({u"&Load"_s, u"&Save"_s, u"Save &As"_s, u"Save &Init"_s, u"&Clear"_s, u"&Include create"_s,
-                           u"&Print"_s, u""_s, u"&Undo"_s, u"&Redo"_s}));
+                           u"&Print"_s, u"&Field..."_s, u"Split fi&eld"_s, u""_s, u"&Undo"_s, u"&Redo"_s}));
 
     frame->GridBits->ToggleCheckBox(0, 30); // bit 1
     EXPECT_EQ(frame->GridBits->Columns[1]->Footer().Caption(), u"0000A003"_s);

@@ -1,15 +1,19 @@
 #include "BitFrameFixture.h"
 
 #include "flags/BinaryWordStrip.h"
+#include "flags/FieldDialog.h"
 #include "flags/FlagValueField.h"
 #include "grid/CellGrid.h"
 #include "grid/InplaceEdit.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 
 BitFrameTest::BitFrameTest()
@@ -78,7 +82,9 @@ QString BitFrameTest::shown(const TBitFrame &target)
     QStringList parts;
     for (int row = 0; row < target.GridBits->RowCount(); ++row) {
         const QString tick = target.GridBits->Cell(0, row).AsBoolean() ? QStringLiteral("x") : QStringLiteral("-");
-        parts << tick + target.GridBits->Cells(1, row) + u'/' + target.GridBits->Cells(2, row) + u'/' +
+        // A field row shows its value in place of its tick.
+        const QString &value = target.GridBits->Cell(0, row).Caption();
+        parts << tick + (value.isEmpty() ? QString() : u'[' + value + u']') + target.GridBits->Cells(1, row) + u'/' + target.GridBits->Cells(2, row) + u'/' +
                      target.GridBits->Cells(3, row);
     }
     const auto footer = [&target](int col) { return target.GridBits->Columns[col]->Footer().Caption(); };
@@ -94,6 +100,38 @@ void BitFrameTest::choose(const QString &item)
     QAction *action = frame.findChild<QAction *>(item);
     ASSERT_NE(action, nullptr) << item.toStdString();
     action->trigger();
+}
+
+void BitFrameTest::makeField(int row, TFieldRun run, const QString &name, const QList<TFieldValueTexts> &values)
+{
+    frame.GridBits->SetSelectedCell(2, row);
+    desktop.dialogAnswers.push_back([run, name, values](QDialog &dialog) {
+        auto &field = static_cast<TFieldDialog &>(dialog);
+        field.SPN_FieldBit->setValue(run.lowestBit);
+        field.SPN_FieldWidth->setValue(run.width);
+        field.EDT_FieldName->setText(name);
+        field.GRD_FieldValues->setRowCount(0);
+        for (const TFieldValueTexts &value : values)
+            field.AddValueRow(value);
+        field.accept();
+        return field.result() == QDialog::Accepted;
+    });
+    choose(QStringLiteral("MI_BF_Field"));
+}
+
+void BitFrameTest::chooseFieldValue(int row, const QString &value)
+{
+    frame.show();
+    frame.GridBits->setFocus();
+    frame.GridBits->SetSelectedCell(0, row);
+    QTest::keyClick(frame.GridBits, Qt::Key_Space);
+    auto *menu = frame.findChild<QMenu *>(QStringLiteral("PopupFieldValue"));
+    ASSERT_NE(menu, nullptr);
+    for (QAction *action : menu->actions()) {
+        if (action->text() == value)
+            action->trigger();
+    }
+    menu->close(); // as a click on an item closes it
 }
 
 void BitFrameTest::openAsFromIniLine()

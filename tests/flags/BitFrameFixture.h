@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flags/BitFrames.h"
+#include "flags/FieldDefinition.h"
 #include "platform/ScriptedDesktop.h"
 #include "support/QStringPrinting.h"
 #include "support/TestFiles.h"
@@ -33,6 +34,10 @@ protected:
     static QString shown(const TBitFrame &target);
     // The menu item with that object name, chosen as the user chooses it.
     void choose(const QString &item);
+    // "&Field..." on the row, its dialog filled in and confirmed.
+    void makeField(int row, TFieldRun run, const QString &name, const QList<TFieldValueTexts> &values);
+    // Space on the field row, and the value chosen from the menu it opens.
+    void chooseFieldValue(int row, const QString &value);
     // A frame opened from the line FLAGS=$0000A001,bf;Read and write under
     // [ACCESS] of myapp_v2.ini.
     void openAsFromIniLine();

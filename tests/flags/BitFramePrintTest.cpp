@@ -51,6 +51,20 @@ TEST_F(BitFrameTest, PrintsTheBitTableWithTicksAndNamesInScreenOrder)
     EXPECT_FALSE(text.contains(u"Read and write"_s)); // the footer's note
 }
 
+// A field row prints its value's number and name where a plain row prints its tick.
+TEST_F(BitFrameTest, PrintsAFieldsValueInPlaceOfItsTick)
+{
+    openAsFromIniLine();
+    makeField(27, {4, 2}, u"Level"_s, {{u"2"_s, u"Warnings"_s, {}}});
+    frame.SetFlagHexA(u"$0000A021"_s);
+    desktop.printAnswers = {true};
+    desktop.printFileName = path(u"bits.pdf"_s);
+
+    choose(u"Print1"_s);
+
+    EXPECT_TRUE(QRegularExpression(u"2 Warnings\\s+00000030\\s+Level"_s).match(pdfText(path(u"bits.pdf"_s))).hasMatch());
+}
+
 // Pixels of the image darker than mid-grey.
 int darkPixels(const QImage &image, const QRect &part)
 {

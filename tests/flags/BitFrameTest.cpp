@@ -79,7 +79,8 @@ TEST_F(BitFrameTest, TheTopStripTableAndMenuCarryTheirCaptionsAndHints)
     EXPECT_TRUE(QFontInfo(frame.ColMask->Font()).fixedPitch());
 
     EXPECT_EQ(captions(frame.PopupBits), QStringList({u"&Load"_s, u"&Save"_s, u"Save &As"_s, u"&Clear"_s,
-                                                      u"&Include create"_s, u"&Print"_s, u""_s, u"&Undo"_s,
+                                                      u"&Include create"_s, u"&Print"_s, u"&Field..."_s,
+                                                      u"Split fi&eld"_s, u""_s, u"&Undo"_s,
                                                       u"&Redo"_s}));
     EXPECT_EQ(captions(frame.MI_Inc), QStringList({u"Pascal"_s, u"CPP"_s, u"C header"_s}));
 }

@@ -28,6 +28,14 @@ TEST_F(BitFrameTest, EveryActionIsOneStepThatUndoRestoresAndRedoRepeats)
     folder.write(u"Forty.bfx"_s, gridTextFile(forty));
     desktop.fileAnswers = {path(u"Forty.bfi"_s)};
     const UndoCase cases[] = {
+        {"a field made of bits 4 and 5",
+         [this] { makeField(26, {4, 2}, u"Level"_s, {{u"2"_s, u"Warnings"_s, {}}, {u"3"_s, u"All"_s, {}}}); }},
+        {"a field's value chosen", [this] { chooseFieldValue(26, u"2 Warnings"_s); }},
+        {"a field's values named anew", [this] { makeField(26, {4, 2}, u"Level"_s, {{u"1"_s, u"Errors"_s, {}}}); }},
+        {"a field split", [this] {
+             frame.GridBits->SetSelectedCell(0, 26);
+             choose(u"MI_BF_SplitField"_s);
+         }},
         {"a name typed in place", [this] { typeInPlace(2, 16, u"Owner"_s); }},
         {"a description typed in place", [this] { typeInPlace(3, 16, u"Owner may change rights"_s); }},
         {"a tick", [this] { toggle(30); }},

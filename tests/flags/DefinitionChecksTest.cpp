@@ -13,7 +13,7 @@ struct CheckCase
     const char *what;
     TIncludeForm form;
     QString prefix;
-    std::vector<TIncludeRow> rows; // mask, name, description
+    std::vector<TIncludeRow> rows; // mask, name, description, a field's named values
     QString flagWord;
     std::vector<TDefinitionFinding> expected;
 };
@@ -40,6 +40,7 @@ TEST_P(DefinitionChecks, FindWhatWouldBreakOrMisleadTheIncludeFile)
         EXPECT_EQ(found[i].row, c.expected[i].row);
         EXPECT_EQ(found[i].cell, c.expected[i].cell);
         EXPECT_EQ(found[i].message, c.expected[i].message);
+        EXPECT_EQ(found[i].warning, c.expected[i].warning);
     }
 }
 
@@ -102,6 +103,23 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"names that only C reserves, in Pascal", Pascal, {}, {{u"00000001"_s, u"_Write"_s, {}}}, u"00000000"_s,
                   {}},
         CheckCase{"a prefix that breaks the value line", Pascal, u"1x"_s, {}, u"00000000"_s,
-                  {{-1, TFindingCell::None, u"\"1xDefault\" is not an identifier: it begins with a digit"_s}}}));
+                  {{-1, TFindingCell::None, u"\"1xDefault\" is not an identifier: it begins with a digit"_s}}},
+        CheckCase{"a field's value names: no identifier, twice, like another row's constant", Pascal, u"bf"_s,
+                  {{u"00000030"_s, u"Level"_s, {}, {{0, u"All Off"_s, {}}, {1, u"Warn"_s, {}}, {2, u"WARN"_s, {}}}},
+                   {u"00000001"_s, u"Level_Warn"_s, {}}},
+                  u"00000000"_s,
+                  {{0, Name, u"\"bfLevel_All Off\" is not an identifier: it contains a blank"_s},
+                   {0, Name, u"\"bfLevel_WARN\" is also the name of row 1"_s},
+                   {1, Name, u"\"bfLevel_Warn\" is also the name of row 1"_s}}},
+        CheckCase{"a field's values beyond its width", C, u"bf"_s,
+                  {{u"00000030"_s, u"Level"_s, {}, {{3, u"All"_s, {}}, {4, u"Four"_s, {}}}}}, u"00000000"_s,
+                  {{0, Name, u"value 4 (\"Four\") does not fit the field's 2 bits"_s},
+                   {0, Name, u"the flag word holds 0 in this field, a value without a name"_s, true}}},
+        CheckCase{"a field over an unnamed row", Pascal, u"bf"_s,
+                  {{u"00000030"_s, u"Level"_s, {}}, {u"00000010"_s, {}, {}}}, u"00000000"_s,
+                  {{0, Mask, u"field shares bits with row 2 (00000010)"_s}}},
+        CheckCase{"a word whose field holds a value without a name: a warning", Pascal, u"bf"_s,
+                  {{u"00000030"_s, u"Level"_s, {}, {{1, u"Errors"_s, {}}}}}, u"00000020"_s,
+                  {{0, Name, u"the flag word holds 2 in this field, a value without a name"_s, true}}}));
 
 } // namespace

@@ -52,6 +52,24 @@ TEST(IncludeFileText, CppFormBottomUp)
                   "bfDefault                0x00000003; //Default set bits \r\n"_s);
 }
 
+// A field's named values follow its own constant, shifted into place.
+TEST(IncludeFileText, EveryFormNamesAFieldsValues)
+{
+    TIncludeSource source = accessFlags();
+    source.rows.push_back({u"00000030"_s, u"Level"_s, u"Log level"_s,
+                           {{0, u"Off"_s, {}}, {2, u"Warnings"_s, u"Warnings and errors"_s}, {3, u""_s, u"unnamed"_s}}});
+    const QString pascal = IncludeFileText(source, TIncludeForm::Pascal);
+    EXPECT_TRUE(pascal.contains(u"bfReadEnable             = $00000001; //\r\n"
+                                "bfLevel                  = $00000030; //Log level\r\n"
+                                "bfLevel_Off              = $00000000; //\r\n"
+                                "bfLevel_Warnings         = $00000020; //Warnings and errors\r\n"
+                                "bfDefault"_s))
+        << pascal.toStdString();
+    EXPECT_TRUE(IncludeFileText(source, TIncludeForm::Cpp).contains(u"bfLevel_Warnings         0x00000020; //Warnings and errors\r\n"_s));
+    EXPECT_TRUE(IncludeFileText(source, TIncludeForm::C)
+                    .contains(u"#define bfLevel_Warnings         0x00000020u /* Warnings and errors */\r\n"_s));
+}
+
 // Block comments throughout: a "//" line ending in "\" would swallow the next.
 TEST(IncludeFileText, CHeaderWithGuardDefinesAndCommentsThatCannotEndEarly)
 {

@@ -70,6 +70,18 @@ TEST_P(ProfileTextChange, GivesTheExpectedText)
 
 INSTANTIATE_TEST_SUITE_P(ProfileText, ProfileTextChange, ::testing::ValuesIn(changeRows));
 
+// A field's section is written anew: every section of its name goes, with
+// its header and lines; the others keep their bytes.
+TEST(ProfileText, RemovesEverySectionOfANameAndListsTheKeysOfOne)
+{
+    TProfileText text(u"; top\r\n[Field 00000030]\r\n1=Errors\r\n  [field 00000030] \n2=Warnings\n[IndexOf]\nSection=2"_s);
+    EXPECT_EQ(text.keys(u"FIELD 00000030"_s), QStringList({u"1"_s}));
+    text.removeSection(u"Field 00000030"_s);
+    EXPECT_EQ(text.text(), u"; top\r\n[IndexOf]\nSection=2"_s);
+    EXPECT_EQ(text.keys(u"IndexOf"_s), QStringList({u"Section"_s}));
+    EXPECT_TRUE(text.keys(u"Field 00000030"_s).isEmpty());
+}
+
 TEST(ProfileText, FindsTheRawValueOfTheFirstMatchingKey)
 {
     const TProfileText text(u"[A]\nK=1\n[b]\n k = \"x=y\" \nK=2\n[C]\nL\n"_s);

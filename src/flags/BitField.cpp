@@ -1,0 +1,89 @@
+#include "flags/BitField.h"
+
+#include "flags/FlagWord.h"
+#include "platform/Errors.h"
+
+#include <bit>
+
+std::optional<TFieldRun> FieldRunOf(quint32 mask)
+{
+    if (mask == 0)
+        return std::nullopt;
+    const int lowest = std::countr_zero(mask);
+    const int width = std::popcount(mask);
+    // Adjacent bits: shifted down, the mask is all ones.
+    if (width < 2 || (mask >> lowest) != FieldMaximum({0, width}))
+        return std::nullopt;
+    return TFieldRun{lowest, width};
+}
+
+std::optional<TFieldRun> FieldRunOfText(const QString &maskText)
+{
+    try {
+        return FieldRunOf(ReadHexNumber(u'$' + maskText));
+    } catch (const ConversionError &) {
+        return std::nullopt; // a mask that is no number names no bits
+    }
+}
+
+quint32 FieldMaximum(TFieldRun run)
+{
+    return run.width >= 32 ? 0xFFFFFFFFu : (quint32(1) << run.width) - 1;
+}
+
+quint32 FieldMask(TFieldRun run)
+{
+    return FieldMaximum(run) << run.lowestBit;
+}
+
+quint32 FieldValueOf(quint32 word, TFieldRun run)
+{
+    return (word >> run.lowestBit) & FieldMaximum(run);
+}
+
+quint32 FieldBits(quint32 value, TFieldRun run)
+{
+    return (value & FieldMaximum(run)) << run.lowestBit;
+}
+
+const TFieldValue *NamedFieldValue(const QList<TFieldValue> &values, quint32 number)
+{
+    for (const TFieldValue &value : values) {
+        if (value.number == number)
+            return &value;
+    }
+    return nullptr;
+}
+
+QString FieldValueText(quint32 number, const QList<TFieldValue> &values)
+{
+    const TFieldValue *named = NamedFieldValue(values, number);
+    return named && !named->name.isEmpty() ? QString::number(number) + u' ' + named->name : QString::number(number);
+}
+
+QString FieldSectionName(quint32 mask)
+{
+    return QStringLiteral("Field ") + HexDigits8(mask);
+}
+
+QString FieldValueKey(const TFieldValue &value)
+{
+    return QString::number(value.number);
+}
+
+QString FieldValueEntry(const TFieldValue &value)
+{
+    return value.description.isEmpty() ? value.name : value.name + u';' + value.description;
+}
+
+std::optional<TFieldValue> ReadFieldValue(const QString &key, const QString &entry)
+{
+    bool isNumber = false;
+    const quint32 number = key.toUInt(&isNumber, 10);
+    if (!isNumber || key.startsWith(u'+'))
+        return std::nullopt;
+    const qsizetype semicolon = entry.indexOf(u';');
+    if (semicolon < 0)
+        return TFieldValue{number, entry, QString()};
+    return TFieldValue{number, entry.first(semicolon), entry.sliced(semicolon + 1)};
+}

@@ -1,0 +1,200 @@
+#include "flags/BitFrames.h"
+
+#include "flags/BinaryWordStrip.h"
+#include "flags/FieldRows.h"
+#include "flags/FlagWord.h"
+#include "grid/CellGrid.h"
+#include "grid/CheckBoxColumn.h"
+#include "grid/TextColumn.h"
+#include "platform/Errors.h"
+#include "util/ProfileFile.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+#include <bit>
+
+namespace {
+
+// Room beside a value's text in the tick column, pixels.
+constexpr int captionMargin = 8;
+
+} // namespace
+
+std::optional<TFieldRun> TBitFrame::FieldRunOfRow(int row) const
+{
+    return FieldRunOfText(maskText(row));
+}
+
+std::optional<int> TBitFrame::lowestBitOfRow(int row) const
+{
+    try {
+        const quint32 mask = ReadHexNumber(u'$' + maskText(row));
+        return mask == 0 ? std::nullopt : std::optional<int>(std::countr_zero(mask));
+    } catch (const ConversionError &) {
+        return std::nullopt; // a mask that is no number names no bit
+    }
+}
+
+bool TBitFrame::hasFieldRow() const
+{
+    for (int row = 0; row < GridBits->RowCount(); ++row) {
+        if (isFieldRow(row))
+            return true;
+    }
+    return false;
+}
+
+void TBitFrame::SetFieldValue(int row, quint32 value)
+{
+    const std::optional<TFieldRun> run = FieldRunOfRow(row);
+    if (!run)
+        return;
+    UndoStep step(*this);
+    m_fieldBits = (m_fieldBits & ~FieldMask(*run)) | FieldBits(value, *run);
+    {
+        RecalculationBatch batch(*this);
+        GridBits->Cell(ColBit->Index(), row).SetAsBoolean(FieldBits(value, *run) != 0);
+    }
+    GridBitsChange();
+    GridBits->Update();
+}
+
+bool TBitFrame::MakeField(TFieldRun run, const QString &name, const QList<TFieldValue> &values)
+{
+    const std::optional<QList<TBitRowState>> rows = RowsWithField(captureState().rows, run, name, m_hexValue);
+    if (!rows)
+        return false;
+    UndoStep step(*this);
+    const quint32 mask = FieldMask(run);
+    // The named values of fields that joined this one go with them.
+    for (auto it = m_fieldNames.begin(); it != m_fieldNames.end();)
+        it = (it.key() & mask) ? m_fieldNames.erase(it) : std::next(it);
+    if (!values.isEmpty())
+        m_fieldNames.insert(mask, values);
+    m_fieldBits = m_hexValue;
+    {
+        RecalculationBatch batch(*this);
+        writeRows(*rows);
+        ShadeRowGroups();
+    }
+    GridBitsChange();
+    GridBits->Update();
+    return true;
+}
+
+void TBitFrame::SplitField(int row)
+{
+    const std::optional<TFieldRun> run = FieldRunOfRow(row);
+    if (!run)
+        return;
+    UndoStep step(*this);
+    m_fieldNames.remove(FieldMask(*run));
+    {
+        RecalculationBatch batch(*this);
+        writeRows(RowsWithFieldSplit(captureState().rows, row, m_bottomUp, m_hexValue));
+        ShadeRowGroups();
+    }
+    GridBitsChange();
+    GridBits->Update();
+}
+
+void TBitFrame::mirrorRows()
+{
+    QList<TBitRowState> rows = captureState().rows;
+    TFieldValueNames names;
+    quint32 word = 0;
+    for (TBitRowState &row : rows) {
+        quint32 mask = 0;
+        try {
+            mask = ReadHexNumber(u'$' + row.mask);
+        } catch (const ConversionError &) {
+            continue; // a mask that is no number names no bit, in either order
+        }
+        const quint32 mirrored = ReverseBits32(mask);
+        if (const std::optional<TFieldRun> run = FieldRunOf(mask)) {
+            // A field keeps its value, not the mirror of its bits.
+            const quint32 bits = FieldBits(FieldValueOf(m_hexValue, *run), *FieldRunOf(mirrored));
+            word |= bits;
+            row.ticked = bits != 0;
+            if (m_fieldNames.contains(mask))
+                names.insert(mirrored, m_fieldNames.value(mask));
+        } else if (row.ticked) {
+            word |= mirrored;
+        }
+        row.mask = HexDigits8(mirrored);
+    }
+    m_fieldNames = names;
+    m_fieldBits = word;
+    writeRows(rows);
+}
+
+void TBitFrame::showFieldValues()
+{
+    RecalculationBatch batch(*this);
+    // Measured bold: the selected row's text is drawn so.
+    QFont font = ColBit->Font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    QList<quint32> fieldMasks;
+    for (int row = 0; row < GridBits->RowCount(); ++row) {
+        const std::optional<TFieldRun> run = FieldRunOfRow(row);
+        if (run)
+            fieldMasks << FieldMask(*run);
+        const QString caption =
+            run ? FieldValueText(FieldValueOf(m_hexValue, *run), m_fieldNames.value(FieldMask(*run))) : QString();
+        TCell &cell = GridBits->Cell(ColBit->Index(), row);
+        if (cell.Caption() != caption)
+            cell.SetCaption(caption);
+        widest = std::max(widest, metrics.horizontalAdvance(caption));
+    }
+    BinaryWord->SetFieldMasks(fieldMasks);
+    // A field's value is read in full; the column never narrows by itself.
+    if (widest > 0 && widest + captionMargin > ColBit->Width())
+        ColBit->SetWidth(widest + captionMargin);
+}
+
+void TBitFrame::loadFieldValueNames(const QString &settingsFile)
+{
+    const TProfileSnapshot settings{TProfileFile(settingsFile)};
+    m_fieldNames.clear();
+    m_fieldBits = 0;
+    for (int row = 0; row < GridBits->RowCount(); ++row) {
+        const std::optional<TFieldRun> run = FieldRunOfRow(row);
+        if (!run)
+            continue;
+        const quint32 mask = FieldMask(*run);
+        // The table file keeps a tick per row: a ticked field holds all its bits.
+        if (GridBits->Cell(ColBit->Index(), row).AsBoolean())
+            m_fieldBits |= mask;
+        const QString section = FieldSectionName(mask);
+        QList<TFieldValue> values;
+        for (const QString &key : settings.Keys(section)) {
+            const std::optional<TFieldValue> value = ReadFieldValue(key, settings.ReadString(section, key, QString()));
+            if (value && !NamedFieldValue(values, value->number))
+                values << *value;
+        }
+        std::sort(values.begin(), values.end(),
+                  [](const TFieldValue &a, const TFieldValue &b) { return a.number < b.number; });
+        if (!values.isEmpty())
+            m_fieldNames.insert(mask, values);
+    }
+}
+
+void TBitFrame::storeFieldValueNames(const QString &settingsFile) const
+{
+    // A table without fields leaves the settings file as it always was.
+    if (!hasFieldRow())
+        return;
+    TProfileFile(settingsFile).Edit([this](TProfileText &text) {
+        for (int row = 0; row < GridBits->RowCount(); ++row) {
+            const std::optional<TFieldRun> run = FieldRunOfRow(row);
+            if (!run)
+                continue;
+            const QString section = FieldSectionName(FieldMask(*run));
+            text.removeSection(section);
+            for (const TFieldValue &value : m_fieldNames.value(FieldMask(*run)))
+                text.setValue(section, FieldValueKey(value), FieldValueEntry(value));
+        }
+    });
+}
