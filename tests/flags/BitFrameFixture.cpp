@@ -6,11 +6,14 @@
 #include "grid/InplaceEdit.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QDir>
 #include <QMenu>
 #include <QTest>
+#include <algorithm>
 
 BitFrameTest::BitFrameTest()
 {
@@ -69,7 +72,12 @@ void BitFrameTest::enterValue(TBitFrame &target, const QString &text)
     target.EDT_Value->setFocus();
     target.EDT_Value->selectAll();
     QTest::keyClick(target.EDT_Value, Qt::Key_Backspace);
-    QTest::keyClicks(target.EDT_Value, text);
+    if (std::any_of(text.cbegin(), text.cend(), [](QChar ch) { return ch.unicode() < 32; })) {
+        QGuiApplication::clipboard()->setText(text); // no key types a line break into a line edit
+        QTest::keySequence(target.EDT_Value, QKeySequence::Paste);
+    } else {
+        QTest::keyClicks(target.EDT_Value, text);
+    }
     QTest::keyClick(target.EDT_Value, Qt::Key_Return);
 }
 

@@ -61,6 +61,8 @@ TEST_F(BitFrameTest, TheValueFieldTakesEveryFormOfAFlagWord)
         {u"0x_1"_s, std::nullopt},
         {u"-1"_s, std::nullopt},
         {u"12abc"_s, std::nullopt},
+        {u"4\n0963"_s, std::nullopt},
+        {u"$A0\t03"_s, std::nullopt},
     };
     frame.show();
     for (const TypedValueCase &c : cases) {
