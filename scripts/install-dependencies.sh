@@ -14,6 +14,7 @@ packages=(
     lintian appstream # the package check runs them
     fp-compiler # the tests compile the Pascal include files
     fonts-dejavu-core fonts-liberation
+    fonts-noto-mono fonts-urw-base35 # common fonts: the named fonts must still resolve to fitting ones
     "$@"
 )
 
