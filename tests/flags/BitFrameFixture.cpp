@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -94,6 +95,8 @@ QString BitFrameTest::shown(const TBitFrame &target)
           << target.EDT_Value->text() << target.BinaryWord->Text()
           << (target.CHB_Bottom->isChecked() ? QStringLiteral("bottom-up") : QStringLiteral("top-down"))
           << target.GB_BitFrame->title();
+    for (const QComboBox *box : {target.CBX_Section, target.CBX_Label, target.CBX_Prefix})
+        parts << box->objectName() + u'=' + box->currentText();
     return parts.join(u'\n');
 }
 

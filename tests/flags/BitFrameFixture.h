@@ -30,7 +30,7 @@ protected:
     // field of `target` and confirmed with Enter.
     static void enterValue(TBitFrame &target, const QString &text);
     // What the user sees of a frame: every row, the word wherever it is
-    // shown, the order and the caption.
+    // shown, the order, the caption and the combo boxes' texts.
     static QString shown(const TBitFrame &target);
     // The menu item with that object name, chosen as the user chooses it.
     void choose(const QString &item);
