@@ -71,8 +71,27 @@ TMDIChildBit::TMDIChildBit(QWidget *documentWindow)
     popup->insertAction(popup->actions().at(3), SaveInit1);
     connect(SaveInit1, &QAction::triggered, this, [this] { runCommand(this, [this] { SaveInit1Click(); }); });
 
+    addFocusKeys();
     TBitFrame1->GridBits->setFocus();
     show();
+}
+
+// The document's MDI area takes Ctrl+Tab and Ctrl+Shift+Tab application-
+// wide, before any control of this window sees them, to switch its own
+// windows. As shortcuts of this window they come first and move the focus
+// on, as the table leaves with them.
+void TMDIChildBit::addFocusKeys()
+{
+    const auto addKeys = [this](const QList<QKeySequence> &keys, bool forward) {
+        auto *step = new QAction(this);
+        step->setShortcuts(keys);
+        step->setShortcutContext(Qt::WindowShortcut);
+        connect(step, &QAction::triggered, this, [this, forward] { focusNextPrevChild(forward); });
+        addAction(step);
+    };
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab)}, true);
+    addKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
+            false);
 }
 
 TMDIChildBit::~TMDIChildBit() = default;

@@ -43,6 +43,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void addFocusKeys();
     int tableFittingWidth();
     QPoint initialPlace() const;
     void SaveInit1Click();

@@ -5,6 +5,7 @@
 #include "grid/CellGrid.h"
 #include "support/QStringPrinting.h"
 
+#include <QApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -63,6 +64,31 @@ TEST_F(BitEditor, TheWholeBitTableFitsTheNewWindow)
     for (int column = 0; column < grid->Columns.Count(); ++column)
         widths << grid->Columns[column]->Width();
     EXPECT_EQ(widths, QList<int>({24, 63, 80, 366}));
+}
+
+// The MDI area takes Ctrl+Tab application-wide for its own windows; in the
+// editor, which belongs to a document inside the area, it leaves the table.
+TEST_F(BitEditor, CtrlTabLeavesTheTableOfTheEditorWindow)
+{
+    openIni(accessFile);
+    host.activate();
+    TMDIChildBit *editor = doubleClickLine(1);
+    ASSERT_NE(editor, nullptr);
+    QApplication::setActiveWindow(editor);
+    TCellGrid *grid = editor->TBitFrame1->GridBits;
+    const struct
+    {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        const char *reaches; // the next control the other way round
+    } cases[] = {{Qt::Key_Tab, Qt::ControlModifier, "CBX_Section"},
+                 {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "EDT_Value"}};
+    for (const auto &c : cases) {
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key(c.key), c.modifiers);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(c.reaches));
+    }
 }
 
 // Set in the copy of this test that runs on a virtual X server.
