@@ -80,7 +80,7 @@ TEST_F(BitEditor, CtrlTabLeavesTheTableOfTheEditorWindow)
     {
         int key;
         Qt::KeyboardModifiers modifiers;
-        const char *reaches; // the next control the other way round
+        const char *reaches; // the table is last in the chain, which wraps
     } cases[] = {{Qt::Key_Tab, Qt::ControlModifier, "CBX_Section"},
                  {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "EDT_Value"}};
     for (const auto &c : cases) {
