@@ -68,6 +68,54 @@ TEST_F(DocumentWindow, FindSelectsTheMatchAndNotesWhereItWentOn)
     }
 }
 
+// The document window opens 337 pixels wide; there every caption and note
+// of the bar reads whole, a note moves no control, and typing clears it.
+TEST_F(DocumentWindow, TheFindBarReadsWholeAtTheDocumentWindowsOwnSize)
+{
+    QPlainTextEdit *memo = host.open(QStringLiteral("NONAME1"))->MemoIni;
+    host.document()->parentWidget()->resize(337, 361); // the frame as the application opens it
+    host.activate();
+    SetTextAreaText(memo, QString::fromUtf16(text));
+    host.choose(QStringLiteral("Find1"));
+    auto *bar = host.document()->findChild<FindBar *>(QStringLiteral("FindBar"));
+    const auto geometries = [bar] {
+        QStringList shown;
+        for (const QWidget *control : bar->findChildren<QWidget *>())
+            if (control->objectName() != u"LBL_FindNote")
+                shown << control->objectName() + u' ' + QString::number(control->x()) + u',' +
+                             QString::number(control->y()) + u' ' + QString::number(control->width());
+        return shown;
+    };
+    const auto readsWhole = [](const QWidget *control) { return control->width() >= control->sizeHint().width(); };
+    const QStringList withoutNote = geometries();
+    for (const QWidget *control : bar->findChildren<QLabel *>())
+        EXPECT_TRUE(readsWhole(control)) << control->objectName().toStdString();
+    EXPECT_TRUE(readsWhole(bar->CHB_MatchCase));
+    EXPECT_EQ(bar->CHB_MatchCase->toolTip(), u"Groß-/Kleinschreibung beachten");
+    EXPECT_GE(bar->EDT_Find->width(), bar->EDT_Find->fontMetrics().horizontalAdvance(QString(12, u'x')));
+
+    auto *note = bar->findChild<QLabel *>(QStringLiteral("LBL_FindNote"));
+    const struct
+    {
+        const char16_t *needle;
+        int caret;
+        Qt::KeyboardModifiers modifiers;
+    } notes[] = {{u"key", 30, Qt::NoModifier}, {u"key", 0, Qt::ShiftModifier}, {u"beta", 0, Qt::NoModifier}};
+    for (const auto &row : notes) {
+        SCOPED_TRACE(QString::fromUtf16(row.needle).toStdString());
+        bar->EDT_Find->setText(QString::fromUtf16(row.needle));
+        QTextCursor caret(memo->document());
+        caret.setPosition(row.caret);
+        memo->setTextCursor(caret);
+        QTest::keyClick(bar->EDT_Find, Qt::Key_Return, row.modifiers);
+        EXPECT_FALSE(note->text().isEmpty());
+        EXPECT_TRUE(readsWhole(note)) << note->text().toStdString();
+        EXPECT_EQ(geometries(), withoutNote);
+        QTest::keyClick(bar->EDT_Find, Qt::Key_Backspace);
+        EXPECT_TRUE(note->text().isEmpty());
+    }
+}
+
 TEST_F(DocumentWindow, CtrlFOpensTheFindBarWithTheSelectionAndEscapeReturnsToTheText)
 {
     QPlainTextEdit *memo = openExample()->MemoIni;
