@@ -40,6 +40,40 @@ TEST(WindowCascade, StepsOnFromThePreviousWindowWithinTheScreen)
         EXPECT_EQ(CascadedPlace(c.previous, QSize(600, 700), available, 24, c.taken), c.expected) << c.name;
 }
 
+struct PlaceCase
+{
+    const char *name;
+    QRect document;
+    QRect titleBar; // of the main window
+    std::optional<QPoint> previous;
+    QPoint expected;
+};
+
+// Editors of 600 x 700 on a 1920 x 1080 screen below a 30-pixel panel,
+// stepped by 24.
+TEST(BitEditorPlace, BesideTheDocumentAndBelowTheMainWindowsTitleBar)
+{
+    const QRect available(0, 30, 1920, 1050);
+    const QRect document(100, 100, 337, 361);
+    const QRect titleBar(0, 30, 1920, 24);
+    const PlaceCase cases[] = {
+        {"right of the document", document, titleBar, std::nullopt, {437, 100}},
+        {"left where the right has no room", {1400, 100, 337, 361}, titleBar, std::nullopt, {800, 100}},
+        {"at the right edge without room on either side", {500, 100, 900, 361}, titleBar, std::nullopt, {1320, 100}},
+        {"below the title bar though the screen's bottom cuts it", {100, 424, 337, 361}, {0, 400, 1920, 24},
+         std::nullopt, {437, 424}},
+        {"never over the title bar, also moved up to fit", {100, 700, 337, 361}, titleBar, std::nullopt, {437, 380}},
+        {"a later one steps off the one before", document, titleBar, QPoint(437, 100), {461, 124}},
+        {"past the right edge starts again beside the document", document, titleBar, QPoint(1320, 300), {437, 324}},
+        {"past the bottom starts again level with the first", document, titleBar, QPoint(500, 380), {524, 100}},
+    };
+    for (const PlaceCase &c : cases) {
+        const QList<QPoint> taken = c.previous ? QList<QPoint>{*c.previous} : QList<QPoint>{};
+        EXPECT_EQ(BitEditorPlace(QSize(600, 700), c.document, available, c.titleBar, 24, c.previous, taken), c.expected)
+            << c.name;
+    }
+}
+
 TEST_F(BitEditor, ALaterEditorNeverHidesAnEarlierOne)
 {
     openIni(accessFile);
