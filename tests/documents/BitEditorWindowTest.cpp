@@ -2,10 +2,12 @@
 
 #include "documents/WindowCascade.h"
 #include "flags/BitFrames.h"
+#include "flags/FlagValueField.h"
 #include "grid/CellGrid.h"
 #include "support/QStringPrinting.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -110,19 +112,12 @@ TEST_F(BitEditor, CtrlTabLeavesTheTableOfTheEditorWindow)
     ASSERT_NE(editor, nullptr);
     QApplication::setActiveWindow(editor);
     TCellGrid *grid = editor->TBitFrame1->GridBits;
-    const struct
-    {
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        const char *reaches; // the table is last in the chain, which wraps
-    } cases[] = {{Qt::Key_Tab, Qt::ControlModifier, "CBX_Section"},
-                 {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "EDT_Value"}};
-    for (const auto &c : cases) {
-        grid->setFocus();
-        QTest::keyClick(grid, Qt::Key(c.key), c.modifiers);
-        ASSERT_NE(QApplication::focusWidget(), nullptr);
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(c.reaches));
-    }
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier); // the table is last in the chain, which wraps
+    EXPECT_EQ(QApplication::focusWidget(), editor->TBitFrame1->CBX_Section);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), editor->TBitFrame1->EDT_Value);
 }
 
 // Set in the copy of this test that runs on a virtual X server.
