@@ -67,6 +67,8 @@ TMDIChildBit::TMDIChildBit(QWidget *documentWindow)
     show();
 }
 
+TMDIChildBit::~TMDIChildBit() = default;
+
 // The document's MDI area takes Ctrl+Tab and Ctrl+Shift+Tab application-
 // wide, before any control of this window sees them, to switch its own
 // windows. As shortcuts of this window they come first and move the focus
@@ -84,8 +86,6 @@ void TMDIChildBit::addFocusKeys()
     addKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
             false);
 }
-
-TMDIChildBit::~TMDIChildBit() = default;
 
 // Every column of the table beside its vertical scroll bar, inside the
 // grid's frame and the margins the window keeps around the grid; the
@@ -121,15 +121,17 @@ QPoint TMDIChildBit::initialPlace() const
     const QRect titleBar(mainWindow->frameGeometry().topLeft(), QSize(mainWindow->frameGeometry().width(),
                                                                       titleBarHeight(mainWindow)));
     QList<QPoint> taken;
-    std::optional<QPoint> previous;
+    const TMDIChildBit *previous = nullptr;
     for (const TMDIChildBit *editor : document->findChildren<TMDIChildBit *>(Qt::FindDirectChildrenOnly)) {
         if (editor != this && editor->isVisible()) {
             taken << editor->pos();
-            previous = editor->pos();
+            previous = editor;
         }
     }
-    return BitEditorPlace(size(), documentRect, screen->availableGeometry(), titleBar, titleBarHeight(this), previous,
-                          taken);
+    // A step of the cascade is the height of the title bar that the editor before has.
+    return BitEditorPlace(size(), documentRect, screen->availableGeometry(), titleBar,
+                          titleBarHeight(previous ? previous : this),
+                          previous ? std::optional<QPoint>(previous->pos()) : std::nullopt, taken);
 }
 
 void TMDIChildBit::OpenFlagWord(const QString &documentTitle, const TFlagWordLocation &flagWord)
