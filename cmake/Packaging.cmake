@@ -20,5 +20,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The program makes its Temp folder in the program folder; the package
+# takes it away again.
+set(programFolder ${CPACK_PACKAGING_INSTALL_PREFIX}/${TARVEX_PROGRAM_DIR})
+configure_file(${PROJECT_SOURCE_DIR}/resources/prerm.in ${PROJECT_BINARY_DIR}/package/prerm @ONLY)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/package/prerm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package of a build tree (cpack -G DEB) and checks its
 # file list (dpkg-deb -c, scripts/installed-files.txt under /usr), its
-# control fields (dpkg-deb -f) and its changelog's version, and that Debian's
-# checkers find neither an error nor a warning: lintian on the package,
+# control fields (dpkg-deb -f), its changelog's version, that its removal
+# takes the Temp folder of a run as root, and that Debian's checkers find
+# neither an error nor a warning: lintian on the package,
 # desktop-file-validate on its desktop entry, appstreamcli on its AppStream
 # metadata. With an output folder the package is kept there.
 # Usage: scripts/check-package.sh <build folder> [<output folder>]
@@ -42,6 +43,13 @@ done
 dpkg-deb -x "$package" "$work/root"
 changelog=$(zcat "$work/root/usr/share/doc/tarvex/changelog.gz" | dpkg-parsechangelog -l - -S Version)
 [[ "$changelog" == "$version" ]] || fail "the changelog's latest version is $changelog, the package's $version"
+
+# Removing the package takes the Temp folder that a run as root made in the program folder.
+dpkg-deb -e "$package" "$work/control"
+mkdir -p "$work/root/usr/lib/tarvex/Temp/left"
+DPKG_ROOT="$work/root" sh "$work/control/prerm" remove || fail "prerm remove failed"
+[[ ! -e "$work/root/usr/lib/tarvex/Temp" ]] || fail "removing the package leaves /usr/lib/tarvex/Temp behind"
+[[ -e "$work/root/usr/lib/tarvex/tarvex" ]] || fail "prerm removed the program"
 
 # Each checker's own verdict, and any line of an error or a warning in its output.
 check() {

@@ -15,6 +15,7 @@ packages=(
     clang # a test proves that a header defining _BitInt breaks C, which GCC 12 does not know
     fp-compiler # the tests compile the Pascal include files
     fonts-dejavu-core fonts-liberation
+    fonts-noto-mono fonts-urw-base35 # common fonts: the named fonts must still resolve to fitting ones
     "$@"
 )
 

@@ -1,7 +1,7 @@
 #include "app/AboutExport.h"
 
-#include "app/aboutBox.h"
 #include "platform/Desktop.h"
+#include "util/PathHelpers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,6 +20,13 @@ FileDialogRequest ExportDialog(const QString &fileName)
 }
 
 } // namespace
+
+QString AboutExportFileName(const QString &programFilePath)
+{
+    const QString name = FileNamePart(programFilePath);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return FolderPart(programFilePath) + (dot < 0 ? name : name.left(dot)) + u".txt";
+}
 
 std::optional<QString> AboutExportTarget(QWidget *parent, const QString &programFilePath)
 {

@@ -5,6 +5,10 @@
 
 class QWidget;
 
+// Where the export goes: the file name's extension, from its last dot,
+// replaced by ".txt", or ".txt" appended when the name has no dot.
+QString AboutExportFileName(const QString &programFilePath);
+
 // Where the about box's export goes: beside the program file as
 // AboutExportFileName says, or, where that folder cannot be written (an
 // installed program), wherever the user chooses in a save dialog that

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTextBlock>
+#include <QTextBoundaryFinder>
 
 namespace {
 
@@ -17,10 +19,23 @@ QLabel *addLabel(QStatusBar *bar, const QString &objectName)
     return label;
 }
 
+// The characters left of the caret as the user sees them: a character
+// outside the Basic Multilingual Plane is one, and a combining mark is
+// part of the character it follows.
+int shownCharactersBefore(const QTextCursor &caret)
+{
+    const QString before = caret.block().text().left(caret.positionInBlock());
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, before);
+    int count = 0;
+    while (characters.toNextBoundary() > 0)
+        ++count;
+    return count;
+}
+
 // Lines and columns count from 1, as users count them.
 QString caretPositionText(const QTextCursor &caret)
 {
-    return QStringLiteral("Zeile %1, Spalte %2").arg(caret.blockNumber() + 1).arg(caret.positionInBlock() + 1);
+    return QStringLiteral("Zeile %1, Spalte %2").arg(caret.blockNumber() + 1).arg(shownCharactersBefore(caret) + 1);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "app/LeaveQuestion.h"
 #include "app/MenuItems.h"
 #include "app/MenuMerger.h"
+#include "app/ProgramPicture.h"
 #include "app/WindowArrangement.h"
 #include "documents/CHILDWINIni.h"
 #include "platform/BusyCursor.h"
@@ -185,6 +186,7 @@ void TMainForm::CreateIniDocument(const QString &name)
     QMdiSubWindow *frame = MdiArea->addSubWindow(document);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setCursor(Qt::ArrowCursor);
+    frame->setWindowIcon(ProgramIcon()); // its title bar shows Qt's picture otherwise
     frame->resize(document->size()); // the document's size is its outer size, frame included
     document->show();
     MdiArea->setActiveSubWindow(frame);

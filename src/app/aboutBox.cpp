@@ -12,7 +12,6 @@
 #include "platform/Errors.h"
 #include "platform/ShortDate.h"
 #include "util/MachineInfo.h"
-#include "util/PathHelpers.h"
 #include "util/StringHelpers.h"
 
 #include <QFileInfo>
@@ -79,13 +78,6 @@ TVersionInfo *AboutVersionInfo()
 const QString &AboutFileName()
 {
     return aboutFileName;
-}
-
-QString AboutExportFileName(const QString &programFilePath)
-{
-    const QString name = FileNamePart(programFilePath);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return FolderPart(programFilePath) + (dot < 0 ? name : name.left(dot)) + u".txt";
 }
 
 TAboutBox::TAboutBox(const QString &programFilePath, QWidget *parent)

@@ -57,6 +57,3 @@ private:
 TVersionInfo *AboutVersionInfo();
 // The program file's full path, once a box has been filled.
 const QString &AboutFileName();
-// Where the export goes: the file name's extension, from its last dot,
-// replaced by ".txt", or ".txt" appended when the name has no dot.
-QString AboutExportFileName(const QString &programFilePath);

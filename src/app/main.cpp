@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/DisplayGuard.h"
 #include "app/Environment.h"
 #include "app/MainForm.h"
 #include "app/ProgramPicture.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QLocale>
 #include <exception>
+#include <optional>
 
 int main(int argc, char *argv[])
 {
@@ -33,7 +35,9 @@ int main(int argc, char *argv[])
         environmentFailure = std::current_exception();
     }
 
+    std::optional<TDisplayGuard> displayGuard(std::in_place, title);
     QApplication application(argc, argv);
+    displayGuard.reset();
     InstallQtTranslations(QLocale::system());
     // The application object has taken Qt's own options out by now.
     const TCommandLine commandLine = ParseCommandLine(QCoreApplication::arguments(), startFolder);

@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QScopeGuard>
 #include <QScreen>
@@ -23,9 +22,6 @@
 
 namespace {
 
-// The designed place of the first editor, screen pixels.
-constexpr QPoint DesignedPlace(827, 144);
-
 // An owned window: on X11 only a dialog-type window carries the
 // WM_TRANSIENT_FOR that keeps it above the main window, and as a transient
 // it has no task bar entry of its own. Minimizing is left out, since an
@@ -33,17 +29,12 @@ constexpr QPoint DesignedPlace(827, 144);
 constexpr Qt::WindowFlags OwnedWindowFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                            | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
 
-// The window's place moved, as far as it fits, onto the screen it is on.
-QPoint onScreen(const QRect &wanted)
+// A window's title bar: as the window manager draws it, or where none is
+// known yet, as tall as the style draws one.
+int titleBarHeight(const QWidget *window)
 {
-    const QScreen *screen = QGuiApplication::screenAt(wanted.topLeft());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return wanted.topLeft();
-    const QRect available = screen->availableGeometry();
-    return {qMax(available.left(), qMin(wanted.left(), available.right() - wanted.width())),
-            qMax(available.top(), qMin(wanted.top(), available.bottom() - wanted.height()))};
+    const int frameTop = window->geometry().top() - window->frameGeometry().top();
+    return std::max(frameTop, window->style()->pixelMetric(QStyle::PM_TitleBarHeight));
 }
 
 } // namespace
@@ -71,11 +62,30 @@ TMDIChildBit::TMDIChildBit(QWidget *documentWindow)
     popup->insertAction(popup->actions().at(3), SaveInit1);
     connect(SaveInit1, &QAction::triggered, this, [this] { runCommand(this, [this] { SaveInit1Click(); }); });
 
+    addFocusKeys();
     TBitFrame1->GridBits->setFocus();
     show();
 }
 
 TMDIChildBit::~TMDIChildBit() = default;
+
+// The document's MDI area takes Ctrl+Tab and Ctrl+Shift+Tab application-
+// wide, before any control of this window sees them, to switch its own
+// windows. As shortcuts of this window they come first and move the focus
+// on, as the table leaves with them.
+void TMDIChildBit::addFocusKeys()
+{
+    const auto addKeys = [this](const QList<QKeySequence> &keys, bool forward) {
+        auto *step = new QAction(this);
+        step->setShortcuts(keys);
+        step->setShortcutContext(Qt::WindowShortcut);
+        connect(step, &QAction::triggered, this, [this, forward] { focusNextPrevChild(forward); });
+        addAction(step);
+    };
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab)}, true);
+    addKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
+            false);
+}
 
 // Every column of the table beside its vertical scroll bar, inside the
 // grid's frame and the margins the window keeps around the grid; the
@@ -96,25 +106,32 @@ int TMDIChildBit::tableFittingWidth()
     return margins + 2 * grid->frameWidth() + grid->Columns.TotalWidth() + grid->verticalScrollBar()->sizeHint().width();
 }
 
-// The first editor of a document opens at its designed place; a later one
-// a title bar's height right of and below the editor opened before it.
+// Editors stand beside the document window, so that it stays in sight,
+// and below the main window's title bar, so that its buttons stay free.
 QPoint TMDIChildBit::initialPlace() const
 {
+    const QWidget *document = parentWidget();
+    const QScreen *screen = document ? document->window()->screen() : nullptr;
+    if (!screen)
+        return pos();
+    // Inside the MDI area the document's frame is the window the user sees.
+    const QWidget *frame = document->isWindow() || !document->parentWidget() ? document : document->parentWidget();
+    const QRect documentRect(frame->mapToGlobal(QPoint(0, 0)), frame->size());
+    const QWidget *mainWindow = document->window();
+    const QRect titleBar(mainWindow->frameGeometry().topLeft(), QSize(mainWindow->frameGeometry().width(),
+                                                                      titleBarHeight(mainWindow)));
     QList<QPoint> taken;
     const TMDIChildBit *previous = nullptr;
-    if (parentWidget()) {
-        for (const TMDIChildBit *editor : parentWidget()->findChildren<TMDIChildBit *>(Qt::FindDirectChildrenOnly)) {
-            if (editor != this && editor->isVisible()) {
-                taken << editor->pos();
-                previous = editor;
-            }
+    for (const TMDIChildBit *editor : document->findChildren<TMDIChildBit *>(Qt::FindDirectChildrenOnly)) {
+        if (editor != this && editor->isVisible()) {
+            taken << editor->pos();
+            previous = editor;
         }
     }
-    if (!previous || !previous->screen())
-        return onScreen(QRect(DesignedPlace, size()));
-    const int frameTop = previous->geometry().top() - previous->frameGeometry().top();
-    const int titleBar = std::max(frameTop, style()->pixelMetric(QStyle::PM_TitleBarHeight));
-    return CascadedPlace(previous->pos(), size(), previous->screen()->availableGeometry(), titleBar, taken);
+    // A step of the cascade is the height of the title bar that the editor before has.
+    return BitEditorPlace(size(), documentRect, screen->availableGeometry(), titleBar,
+                          titleBarHeight(previous ? previous : this),
+                          previous ? std::optional<QPoint>(previous->pos()) : std::nullopt, taken);
 }
 
 void TMDIChildBit::OpenFlagWord(const QString &documentTitle, const TFlagWordLocation &flagWord)

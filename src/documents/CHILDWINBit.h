@@ -19,8 +19,8 @@ class TMDIChildBit : public QWidget
 
 public:
     // Visible from its creation, in front of `documentWindow`, which owns it,
-    // wide enough for the whole bit table, and cascaded over the document's
-    // other bit editors.
+    // wide enough for the whole bit table, beside the document window and
+    // cascaded from the document's other bit editors.
     explicit TMDIChildBit(QWidget *documentWindow);
     ~TMDIChildBit() override;
 
@@ -43,6 +43,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void addFocusKeys();
     int tableFittingWidth();
     QPoint initialPlace() const;
     void SaveInit1Click();

@@ -99,6 +99,7 @@ void TMDIChild::connectMenus()
     onChoose(m_menus.Saveas1, &TMDIChild::Saveas1Click);
     onChoose(m_menus.Print1, &TMDIChild::Print1Click);
     onChoose(m_menus.Printersetup1, &TMDIChild::Printersetup1Click);
+    onChoose(m_menus.Exit1, &TMDIChild::Exit1Click);
     onChoose(m_menus.Cut1, &TMDIChild::Cut1Click);
     onChoose(m_menus.Copy1, &TMDIChild::Copy1Click);
     onChoose(m_menus.Paste1, &TMDIChild::Paste1Click);
@@ -300,6 +301,13 @@ void TMDIChild::Print1Click()
 void TMDIChild::Printersetup1Click()
 {
     desktop().printerSetupDialog(this, applicationPrinter());
+}
+
+// Leaving the program is closing its main window, which asks about the
+// document's changes first.
+void TMDIChild::Exit1Click()
+{
+    window()->close();
 }
 
 void TMDIChild::Cut1Click()

@@ -55,6 +55,7 @@ private:
     void Saveas1Click();
     void Print1Click();
     void Printersetup1Click();
+    void Exit1Click();
     void Cut1Click();
     void Copy1Click();
     void Paste1Click();

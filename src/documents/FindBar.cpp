@@ -3,8 +3,8 @@
 #include "documents/TextAreaView.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,48 +14,61 @@
 
 namespace {
 
-QToolButton *addButton(QWidget *bar, const QString &objectName, const QString &toolTip)
+QToolButton *addButton(QBoxLayout *row, const QString &objectName, const QString &toolTip)
 {
-    auto *button = new QToolButton(bar);
+    auto *button = new QToolButton(row->parentWidget());
     button->setObjectName(objectName);
     button->setToolTip(toolTip);
     button->setAutoRaise(true);
-    bar->layout()->addWidget(button);
+    row->addWidget(button);
     return button;
 }
 
 } // namespace
 
+// Two rows, so that all of it reads whole in a document window as narrow
+// as it opens: the text to find with the case box and the buttons, then
+// the note, whose row is there also while it is empty, so no control
+// moves when a note appears.
 FindBar::FindBar(QPlainTextEdit *text, QWidget *window)
     : QWidget(window)
     , EDT_Find(new QLineEdit(this))
-    , CHB_MatchCase(new QCheckBox(QStringLiteral("Groß-/Kleinschreibung beachten"), this))
+    , CHB_MatchCase(new QCheckBox(QStringLiteral("Aa"), this))
     , m_text(text)
     , m_note(new QLabel(this))
 {
     setObjectName(QStringLiteral("FindBar"));
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(4, 2, 4, 2);
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(4, 2, 4, 2);
+    rows->setSpacing(0);
+    auto *findRow = new QHBoxLayout;
+    rows->addLayout(findRow);
     auto *caption = new QLabel(QStringLiteral("Suchen:"), this);
     caption->setBuddy(EDT_Find);
-    layout->addWidget(caption);
+    findRow->addWidget(caption);
     EDT_Find->setObjectName(QStringLiteral("EDT_Find"));
     EDT_Find->installEventFilter(this);
-    layout->addWidget(EDT_Find, 1);
-    QToolButton *previous = addButton(this, QStringLiteral("BTN_FindPrevious"),
+    findRow->addWidget(EDT_Find, 1);
+    CHB_MatchCase->setObjectName(QStringLiteral("CHB_MatchCase"));
+    CHB_MatchCase->setToolTip(QStringLiteral("Groß-/Kleinschreibung beachten"));
+    findRow->addWidget(CHB_MatchCase);
+    QToolButton *previous = addButton(findRow, QStringLiteral("BTN_FindPrevious"),
                                       QStringLiteral("Rückwärts suchen (Umschalt+F3)"));
     previous->setArrowType(Qt::UpArrow);
-    QToolButton *next = addButton(this, QStringLiteral("BTN_FindNext"), QStringLiteral("Weitersuchen (F3)"));
+    QToolButton *next = addButton(findRow, QStringLiteral("BTN_FindNext"), QStringLiteral("Weitersuchen (F3)"));
     next->setArrowType(Qt::DownArrow);
-    CHB_MatchCase->setObjectName(QStringLiteral("CHB_MatchCase"));
-    layout->addWidget(CHB_MatchCase);
-    m_note->setObjectName(QStringLiteral("LBL_FindNote"));
-    layout->addWidget(m_note);
-    QToolButton *close = addButton(this, QStringLiteral("BTN_FindClose"), QStringLiteral("Schließen (Esc)"));
+    QToolButton *close = addButton(findRow, QStringLiteral("BTN_FindClose"), QStringLiteral("Schließen (Esc)"));
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+
+    m_note->setObjectName(QStringLiteral("LBL_FindNote"));
+    m_note->setMinimumHeight(m_note->fontMetrics().height());
+    rows->addWidget(m_note);
+
     connect(previous, &QToolButton::clicked, this, &FindBar::findPrevious);
     connect(next, &QToolButton::clicked, this, &FindBar::findNext);
     connect(close, &QToolButton::clicked, this, &FindBar::closeBar);
+    // A note speaks of the text it was found for.
+    connect(EDT_Find, &QLineEdit::textChanged, m_note, &QLabel::clear);
     addSearchAgainKeys(window);
     hide();
 }

@@ -1,5 +1,7 @@
 #include "documents/WindowCascade.h"
 
+#include <algorithm>
+
 namespace {
 
 // One step on along one axis, or back to the start of the area where the
@@ -8,6 +10,16 @@ int stepped(int from, int step, int start, int length, int extent)
 {
     const int next = from + step;
     return next >= start && next + extent <= start + length ? next : start;
+}
+
+QPoint besideDocument(QSize size, const QRect &document, const QRect &area)
+{
+    int x = std::max(area.left(), area.right() + 1 - size.width()); // no room on either side
+    if (document.right() + size.width() <= area.right())
+        x = document.right() + 1;
+    else if (document.left() - size.width() >= area.left())
+        x = document.left() - size.width();
+    return {x, std::max(area.top(), std::min(document.top(), area.bottom() + 1 - size.height()))};
 }
 
 } // namespace
@@ -22,4 +34,20 @@ QPoint CascadedPlace(QPoint previous, QSize size, const QRect &available, int st
             break;
     }
     return place;
+}
+
+QPoint BitEditorPlace(QSize size, const QRect &document, const QRect &available, const QRect &titleBar, int step,
+                      std::optional<QPoint> previous, const QList<QPoint> &taken)
+{
+    QRect area = available;
+    area.setTop(std::max(available.top(), titleBar.bottom() + 1));
+    const QPoint first = besideDocument(size, document, area);
+    if (!previous)
+        return first;
+    QRect cascade = area;
+    if (first.x() + step + size.width() <= area.right() + 1)
+        cascade.setLeft(first.x());
+    if (first.y() + step + size.height() <= area.bottom() + 1)
+        cascade.setTop(first.y());
+    return CascadedPlace(*previous, size, cascade, step, taken);
 }

@@ -56,12 +56,16 @@ void TBitFrame::EDT_ValueEnter(quint32 word)
     SetFlagHexA(u'$' + HexDigits8(word));
 }
 
-// As a click on the tick of the first row whose mask is that bit alone,
-// or a change of the field that holds the bit.
+// A bit of a field changes the field's value by that bit. Otherwise a "1"
+// becomes "0": every ticked row whose mask is that bit alone is unticked;
+// a "0" becomes "1" as a click on the tick of the first such row.
 void TBitFrame::BinaryWordClick(int bit)
 {
     GridBits->ApplyEditing();
     const quint32 single = quint32(1) << bit;
+    const bool clearing = (m_hexValue & single) != 0;
+    const int tick = ColBit->Index();
+    UndoStep step(*this);
     for (int row = 0; row < GridBits->RowCount(); ++row) {
         // A field's bit changes the field's value by that bit.
         if (const std::optional<TFieldRun> run = FieldRunOfRow(row); run && (FieldMask(*run) & single)) {
@@ -77,11 +81,13 @@ void TBitFrame::BinaryWordClick(int bit)
         } catch (const ConversionError &) {
             continue; // a mask that is no number names no bit
         }
-        const int tick = ColBit->Index();
+        if (clearing && !GridBits->Cell(tick, row).AsBoolean())
+            continue;
         GridBits->SetSelectedCell(tick, row);
         if (GridBits->AcceptBeforeEdit(tick, row))
             GridBits->ToggleCheckBox(tick, row);
-        GridBits->Update();
-        return;
+        if (!clearing)
+            break;
     }
+    GridBits->Update();
 }

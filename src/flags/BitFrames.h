@@ -26,7 +26,7 @@ class TTextColumn;
 // (INI section, key, prefix and note), its bit definition files and its
 // include files. The arithmetic lives in FlagWord.h; the frame applies it
 // to the grid, whose OnChange runs the recalculation after every cell write.
-class TBitFrame : public QFrame
+class TBitFrame : public QFrame, private TBitTableStates
 {
     Q_OBJECT
 
@@ -190,7 +190,6 @@ private:
     private:
         TBitFrame &m_frame;
     };
-    friend class TBitTableCommand;
 
     void createTopStrip();
     void createValueControls();
@@ -246,8 +245,8 @@ private:
     void showFlagWord(quint32 word);
     // HexValue into the value field and the binary strip.
     void showWordControls();
-    TBitTableState captureState() const;
-    void restoreState(const TBitTableState &state, TBitTableParts parts);
+    TBitTableState captureState() const override;
+    void restoreState(const TBitTableState &state, TBitTableParts parts) override;
     // The table's rows replaced by these, ticks, masks and texts.
     void writeRows(const QList<TBitRowState> &rows);
     void recordUndoStep(const TBitTableState &before);

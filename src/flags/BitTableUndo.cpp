@@ -1,13 +1,11 @@
 #include "flags/BitTableUndo.h"
 
-#include "flags/BitFrames.h"
-
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <utility>
 
-TBitTableCommand::TBitTableCommand(TBitFrame &frame, TBitTableState before, TBitTableState after)
+TBitTableCommand::TBitTableCommand(TBitTableStates &frame, TBitTableState before, TBitTableState after)
     : m_frame(frame)
     , m_before(std::move(before))
     , m_after(std::move(after))

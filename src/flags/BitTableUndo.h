@@ -9,8 +9,6 @@
 #include <QUndoCommand>
 #include <array>
 
-class TBitFrame;
-
 // What undo keeps of the flag editor: the rows, the fields' named values, the flag word, the order,
 // the bit definition files in use and the chosen items of the combo boxes.
 struct TBitRowState
@@ -50,6 +48,18 @@ struct TBitTableParts
     bool choices = false;
 };
 
+// What the steps act on: a flag editor whose state can be read and, in
+// the chosen parts, brought back.
+class TBitTableStates
+{
+public:
+    virtual TBitTableState captureState() const = 0;
+    virtual void restoreState(const TBitTableState &state, TBitTableParts parts) = 0;
+
+protected:
+    ~TBitTableStates() = default;
+};
+
 // One user action on the flag editor. Undo brings back the state before
 // it, redo the state after it, each only in the parts the action changed.
 // The files in use and the chosen items also change outside undo (Save,
@@ -59,14 +69,14 @@ class TBitTableCommand : public QUndoCommand
 {
 public:
     // Pushed once the action has run: the first redo does nothing.
-    TBitTableCommand(TBitFrame &frame, TBitTableState before, TBitTableState after);
+    TBitTableCommand(TBitTableStates &frame, TBitTableState before, TBitTableState after);
     void undo() override;
     void redo() override;
 
 private:
     void restore(const TBitTableState &target, const TBitTableState &leaving);
 
-    TBitFrame &m_frame;
+    TBitTableStates &m_frame;
     TBitTableState m_before;
     TBitTableState m_after;
     bool m_applied = true;

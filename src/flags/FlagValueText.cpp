@@ -4,10 +4,11 @@
 
 namespace {
 
-// Digits may be grouped by "_" or blanks, but only between two digits.
+// Digits may be grouped by "_" or blanks, but only between two digits;
+// a control character (a pasted line break) is no separator.
 bool isDigitSeparator(QChar ch)
 {
-    return ch == u'_' || ch.unicode() <= 32;
+    return ch == u'_' || ch == u' ';
 }
 
 std::optional<quint32> digitsValue(QStringView digits, int base)

@@ -33,7 +33,9 @@ struct FileDialogRequest
     bool mustExist = false;
 };
 
-// A question for one whole number between minimum and maximum.
+// A question for one whole number between minimum and maximum. The
+// answer may lie outside them: a typed number is taken as typed, never
+// cut to fit, so the caller refuses it where the user sees why.
 struct NumberRequest
 {
     QString title;

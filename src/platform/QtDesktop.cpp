@@ -12,6 +12,8 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -137,11 +139,24 @@ bool QtDesktop::printerSetupDialog(QWidget *parent, QPrinter &printer)
 
 std::optional<int> QtDesktop::askNumber(QWidget *parent, const NumberRequest &request)
 {
-    const TNormalCursor normal;
-    bool confirmed = false;
-    const int number = QInputDialog::getInt(parent, request.title, request.label, request.value, request.minimum,
-                                            request.maximum, 1, &confirmed);
-    return confirmed ? std::optional<int>(number) : std::nullopt;
+    QInputDialog dialog(parent);
+    SetUpNumberDialog(dialog, request);
+    if (execWithNormalCursor(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.intValue();
+}
+
+void SetUpNumberDialog(QInputDialog &dialog, const NumberRequest &request)
+{
+    dialog.setWindowTitle(request.title);
+    dialog.setLabelText(request.label);
+    dialog.setInputMode(QInputDialog::IntInput);
+    // A spin box limited to the request drops the key that would pass its
+    // maximum: 999 typed for at most 197 would read 99.
+    dialog.setIntRange(std::min(request.minimum, 0), std::numeric_limits<int>::max());
+    dialog.setIntValue(request.value);
+    dialog.setOkButtonText(buttonCaption(MessageButton::Ok));
+    dialog.setCancelButtonText(buttonCaption(MessageButton::Cancel));
 }
 
 bool QtDesktop::runDialog(QDialog &dialog)

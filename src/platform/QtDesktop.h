@@ -2,6 +2,8 @@
 
 #include "platform/Desktop.h"
 
+class QInputDialog;
+
 // The desktop services through Qt's own dialogs, message boxes and
 // QDesktopServices.
 class QtDesktop : public IDesktop
@@ -18,6 +20,10 @@ protected:
     std::optional<QString> chooseSaveFile(QWidget *parent, const FileDialogRequest &request) override;
     MessageButton showMessage(QWidget *parent, const MessageRequest &request) override;
 };
+
+// The number question as askNumber shows it: any whole number from 0 up
+// can be typed, and the buttons read "OK" and "Abbrechen" under every locale.
+void SetUpNumberDialog(QInputDialog &dialog, const NumberRequest &request);
 
 // "Label|pattern|Label|pattern" as Qt's name filters.
 QStringList qtNameFilters(const QString &filter);

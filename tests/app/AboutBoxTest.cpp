@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "app/AboutExport.h"
 #include "app/aboutBox.h"
 #include "app/u_versioninfo.h"
 #include "grid/CellGrid.h"

@@ -20,7 +20,10 @@ struct CaretCase
 
 TEST_F(MainWindow, StatusBarShowsTheCaretsPlaceAndWhatADoubleClickOpens)
 {
-    folder.write(QStringLiteral("a.ini"), "[ACCESS]\r\nFLAGS=$0000A001,bf;Read\r\nName=x\r\n");
+    // Line 4 holds a clef outside the Basic Multilingual Plane and an "e" with a combining acute.
+    folder.write(QStringLiteral("a.ini"),
+                 "[ACCESS]\r\nFLAGS=$0000A001,bf;Read\r\nName=x\r\nNote=\xF0\x9D\x84\x9E"
+                 "e\xCC\x81!\r\n");
     desktop.fileAnswers = {folder.path(QStringLiteral("a.ini"))};
     run("FileOpen1");
     const auto *position = form.statusBar()->findChild<QLabel *>(QStringLiteral("LBL_CaretPosition"));
@@ -30,6 +33,7 @@ TEST_F(MainWindow, StatusBarShowsTheCaretsPlaceAndWhatADoubleClickOpens)
         {1, 4, u"Zeile 2, Spalte 5", u"Doppelklick öffnet den Bit-Editor"},
         {2, 6, u"Zeile 3, Spalte 7", u""},
         {0, 8, u"Zeile 1, Spalte 9", u""},
+        {3, 7, u"Zeile 4, Spalte 8", u""},
     };
     QPlainTextEdit *memo = document()->MemoIni;
     for (const CaretCase &row : cases) {

@@ -80,7 +80,10 @@ INSTANTIATE_TEST_SUITE_P(
                     {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--frob")},
                     2, "", R"(.*Unknown option 'frob'\.\n\nUsage: tarvex \[options\] \[file\]\n.*)"},
         ConsoleCase{"UnknownOptionWithoutPlatform", {QStringLiteral("--frob")}, 2, "",
-                    R"(Unknown option 'frob'\.\n\nUsage: tarvex \[options\] \[file\]\n.*)"}),
+                    R"(Unknown option 'frob'\.\n\nUsage: tarvex \[options\] \[file\]\n.*)"},
+        ConsoleCase{"NoDisplay", {}, 1, "", R"(tarvex: there is no display to show the editor on; [^\n]*\n)"},
+        ConsoleCase{"NoDisplayForAFile", {QStringLiteral("a.ini")}, 1, "",
+                    R"(tarvex: there is no display to show the editor on; [^\n]*\n)"}),
     [](const ::testing::TestParamInfo<ConsoleCase> &info) { return std::string(info.param.name); });
 
 } // namespace

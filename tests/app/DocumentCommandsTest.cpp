@@ -1,9 +1,11 @@
 #include "MainWindowFixture.h"
 
+#include "app/ProgramPicture.h"
 #include "documents/CHILDWINIni.h"
 #include "support/QStringPrinting.h"
 
 #include <QDir>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -19,6 +21,12 @@ TEST_F(MainWindow, TwoNewCommandsGiveOneNoname1)
     EXPECT_EQ(document()->windowTitle(), u"NONAME1");
     EXPECT_EQ(document()->IniFile(), nullptr);
     EXPECT_EQ(form.MdiArea->subWindowList().front()->windowTitle(), u"NONAME1");
+
+    // Its title bar shows the program's picture, as it would given the program's icon.
+    QMdiSubWindow *frame = form.MdiArea->subWindowList().front();
+    const QImage shown = frame->grab().toImage();
+    frame->setWindowIcon(ProgramIcon());
+    EXPECT_EQ(frame->grab().toImage(), shown);
 }
 
 TEST_F(MainWindow, SaveAsRetitlesTheDocumentsFrame)

@@ -18,6 +18,7 @@ struct LeaveCase
     std::optional<MessageButton> answer; // none: no question expected
     bool leaves;
     QByteArray onDisk;
+    const char *exitItem = "FileExit1"; // or the document's own "Exit1"
 };
 
 const QByteArray original = "; settings\r\n[A]\r\nk = 1\r\n";
@@ -54,7 +55,10 @@ TEST_P(LeavingTheProgram, AsksOnlyAboutChangesAndDoesWhatTheAnswerSays)
     if (test.answer)
         desktop.messageAnswers = {*test.answer};
 
-    run("FileExit1");
+    if (QAction *documentExit = documentItem(test.exitItem))
+        documentExit->trigger();
+    else
+        run(test.exitItem);
 
     if (test.answer) {
         ASSERT_EQ(desktop.messages().size(), 1u);
@@ -78,6 +82,9 @@ INSTANTIATE_TEST_SUITE_P(
                       LeaveCase{Change::Typed, MessageButton::No, true, original},
                       LeaveCase{Change::Typed, MessageButton::Cancel, false, original},
                       LeaveCase{Change::Typed, MessageButton::Yes, true, rebuilt + "[B]\r\n\r\n"},
-                      LeaveCase{Change::WrittenByBitEditor, MessageButton::Yes, true, "[A]\r\nk=2\r\n\r\n"}));
+                      LeaveCase{Change::WrittenByBitEditor, MessageButton::Yes, true, "[A]\r\nk=2\r\n\r\n"},
+                      LeaveCase{Change::None, std::nullopt, true, original, "Exit1"},
+                      LeaveCase{Change::Typed, MessageButton::Cancel, false, original, "Exit1"},
+                      LeaveCase{Change::Typed, MessageButton::Yes, true, rebuilt + "[B]\r\n\r\n", "Exit1"}));
 
 } // namespace

@@ -74,6 +74,16 @@ TEST_F(BitEditorUndo, KeysUndoFromTableAndValueFieldDownToTheLinesValue)
         QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
         EXPECT_EQ(frame->FlagHexA(), u"$00000003"_s) << box->objectName().toStdString();
     }
+    for (QComboBox *box : {frame->CBX_Section, frame->CBX_Label}) { // typing there is undone there
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);
+        const QString chosen = box->currentText();
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClicks(box, u"2"_s);
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(box->currentText(), chosen) << box->objectName().toStdString();
+        EXPECT_EQ(frame->FlagHexA(), u"$00000003"_s) << box->objectName().toStdString();
+    }
     QTest::keyClick(frame->CBX_Label, Qt::Key_Z, Qt::ControlModifier);
 
     for (int step = 0; step < 3; ++step)

@@ -2,9 +2,12 @@
 
 #include "documents/WindowCascade.h"
 #include "flags/BitFrames.h"
+#include "flags/FlagValueField.h"
 #include "grid/CellGrid.h"
 #include "support/QStringPrinting.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -39,6 +42,40 @@ TEST(WindowCascade, StepsOnFromThePreviousWindowWithinTheScreen)
         EXPECT_EQ(CascadedPlace(c.previous, QSize(600, 700), available, 24, c.taken), c.expected) << c.name;
 }
 
+struct PlaceCase
+{
+    const char *name;
+    QRect document;
+    QRect titleBar; // of the main window
+    std::optional<QPoint> previous;
+    QPoint expected;
+};
+
+// Editors of 600 x 700 on a 1920 x 1080 screen below a 30-pixel panel,
+// stepped by 24.
+TEST(BitEditorPlace, BesideTheDocumentAndBelowTheMainWindowsTitleBar)
+{
+    const QRect available(0, 30, 1920, 1050);
+    const QRect document(100, 100, 337, 361);
+    const QRect titleBar(0, 30, 1920, 24);
+    const PlaceCase cases[] = {
+        {"right of the document", document, titleBar, std::nullopt, {437, 100}},
+        {"left where the right has no room", {1400, 100, 337, 361}, titleBar, std::nullopt, {800, 100}},
+        {"at the right edge without room on either side", {500, 100, 900, 361}, titleBar, std::nullopt, {1320, 100}},
+        {"below the title bar though the screen's bottom cuts it", {100, 424, 337, 361}, {0, 400, 1920, 24},
+         std::nullopt, {437, 424}},
+        {"never over the title bar, also moved up to fit", {100, 700, 337, 361}, titleBar, std::nullopt, {437, 380}},
+        {"a later one steps off the one before", document, titleBar, QPoint(437, 100), {461, 124}},
+        {"past the right edge starts again beside the document", document, titleBar, QPoint(1320, 300), {437, 324}},
+        {"past the bottom starts again level with the first", document, titleBar, QPoint(500, 380), {524, 100}},
+    };
+    for (const PlaceCase &c : cases) {
+        const QList<QPoint> taken = c.previous ? QList<QPoint>{*c.previous} : QList<QPoint>{};
+        EXPECT_EQ(BitEditorPlace(QSize(600, 700), c.document, available, c.titleBar, 24, c.previous, taken), c.expected)
+            << c.name;
+    }
+}
+
 TEST_F(BitEditor, ALaterEditorNeverHidesAnEarlierOne)
 {
     openIni(accessFile);
@@ -63,6 +100,24 @@ TEST_F(BitEditor, TheWholeBitTableFitsTheNewWindow)
     for (int column = 0; column < grid->Columns.Count(); ++column)
         widths << grid->Columns[column]->Width();
     EXPECT_EQ(widths, QList<int>({24, 63, 80, 366}));
+}
+
+// The MDI area takes Ctrl+Tab application-wide for its own windows; in the
+// editor, which belongs to a document inside the area, it leaves the table.
+TEST_F(BitEditor, CtrlTabLeavesTheTableOfTheEditorWindow)
+{
+    openIni(accessFile);
+    host.activate();
+    TMDIChildBit *editor = doubleClickLine(1);
+    ASSERT_NE(editor, nullptr);
+    QApplication::setActiveWindow(editor);
+    TCellGrid *grid = editor->TBitFrame1->GridBits;
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier); // the table is last in the chain, which wraps
+    EXPECT_EQ(QApplication::focusWidget(), editor->TBitFrame1->CBX_Section);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), editor->TBitFrame1->EDT_Value);
 }
 
 // Set in the copy of this test that runs on a virtual X server.

@@ -31,6 +31,8 @@ struct FindCase
 // Lines from position 0: "[A]" 0, "key=Alpha" 4, "alpha=2" 14, "[B]" 22, "KEY=alpha" 26.
 constexpr char16_t text[] = u"[A]\nkey=Alpha\nalpha=2\n[B]\nKEY=alpha\n";
 
+// In the document window as it opens, 337 pixels wide, every caption and
+// note of the bar reads whole, a note moves no control, and typing clears it.
 TEST_F(DocumentWindow, FindSelectsTheMatchAndNotesWhereItWentOn)
 {
     const FindCase cases[] = {
@@ -47,9 +49,24 @@ TEST_F(DocumentWindow, FindSelectsTheMatchAndNotesWhereItWentOn)
         {"stand-in", u"[A]\nk=a\u2029b\n", 0, 0, u"a\u2029b", false, Qt::Key_Return, Qt::NoModifier, 6, 9, u""},
     };
     QPlainTextEdit *memo = host.open(QStringLiteral("NONAME1"))->MemoIni;
+    host.document()->parentWidget()->resize(337, 361);
     host.activate();
     auto *bar = host.document()->findChild<FindBar *>(QStringLiteral("FindBar"));
     const auto *note = bar->findChild<QLabel *>(QStringLiteral("LBL_FindNote"));
+    host.choose(QStringLiteral("Find1"));
+    const auto readsWhole = [](const QWidget *control) { return control->width() >= control->sizeHint().width(); };
+    const auto places = [bar, note] {
+        QList<QRect> controls;
+        for (const QWidget *control : bar->findChildren<QWidget *>())
+            controls << (control == note ? QRect() : control->geometry());
+        return controls;
+    };
+    const QList<QRect> withoutNote = places();
+    for (const QWidget *control : bar->findChildren<QWidget *>())
+        EXPECT_TRUE(control == note || control == bar->EDT_Find || readsWhole(control))
+            << control->objectName().toStdString();
+    EXPECT_EQ(bar->CHB_MatchCase->toolTip(), u"Groß-/Kleinschreibung beachten");
+    EXPECT_GE(bar->EDT_Find->width(), bar->EDT_Find->fontMetrics().horizontalAdvance(QString(12, u'x')));
     for (const FindCase &row : cases) {
         SCOPED_TRACE(row.name);
         SetTextAreaText(memo, QString::fromUtf16(row.text));
@@ -65,6 +82,10 @@ TEST_F(DocumentWindow, FindSelectsTheMatchAndNotesWhereItWentOn)
         EXPECT_EQ(memo->textCursor().selectionStart(), found ? row.foundStart : row.selectionStart);
         EXPECT_EQ(memo->textCursor().selectionEnd(), found ? row.foundEnd : row.selectionEnd);
         EXPECT_EQ(note->text(), QString::fromUtf16(row.note));
+        EXPECT_TRUE(readsWhole(note));
+        EXPECT_EQ(places(), withoutNote);
+        bar->EDT_Find->insert(QStringLiteral("x"));
+        EXPECT_TRUE(note->text().isEmpty());
     }
 }
 

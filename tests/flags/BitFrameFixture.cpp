@@ -7,6 +7,9 @@
 #include "grid/InplaceEdit.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
@@ -15,6 +18,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 
 BitFrameTest::BitFrameTest()
 {
@@ -73,7 +77,12 @@ void BitFrameTest::enterValue(TBitFrame &target, const QString &text)
     target.EDT_Value->setFocus();
     target.EDT_Value->selectAll();
     QTest::keyClick(target.EDT_Value, Qt::Key_Backspace);
-    QTest::keyClicks(target.EDT_Value, text);
+    if (std::any_of(text.cbegin(), text.cend(), [](QChar ch) { return ch.unicode() < 32; })) {
+        QGuiApplication::clipboard()->setText(text); // no key types a line break into a line edit
+        QTest::keySequence(target.EDT_Value, QKeySequence::Paste);
+    } else {
+        QTest::keyClicks(target.EDT_Value, text);
+    }
     QTest::keyClick(target.EDT_Value, Qt::Key_Return);
 }
 
@@ -92,6 +101,8 @@ QString BitFrameTest::shown(const TBitFrame &target)
           << target.EDT_Value->text() << target.BinaryWord->Text()
           << (target.CHB_Bottom->isChecked() ? QStringLiteral("bottom-up") : QStringLiteral("top-down"))
           << target.GB_BitFrame->title();
+    for (const QComboBox *box : {target.CBX_Section, target.CBX_Label, target.CBX_Prefix})
+        parts << box->objectName() + u'=' + box->currentText();
     return parts.join(u'\n');
 }
 

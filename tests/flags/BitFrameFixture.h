@@ -27,10 +27,11 @@ protected:
     void setName(int row, const QString &name, const QString &usedFor = {});
     // Typed into the cell's in-place editor and stored with Enter.
     void typeInPlace(int col, int row, const QString &text);
-    // Typed into the value field of `target` and confirmed with Enter.
+    // Typed (pasted, where it holds a control character) into the value
+    // field of `target` and confirmed with Enter.
     static void enterValue(TBitFrame &target, const QString &text);
     // What the user sees of a frame: every row, the word wherever it is
-    // shown, the order and the caption.
+    // shown, the order, the caption and the combo boxes' texts.
     static QString shown(const TBitFrame &target);
     // The menu item with that object name, chosen as the user chooses it.
     void choose(const QString &item);

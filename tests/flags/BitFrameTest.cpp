@@ -9,9 +9,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QMenu>
+#include <QSet>
 #include <QTest>
 #include <optional>
 
@@ -75,8 +76,14 @@ TEST_F(BitFrameTest, TheTopStripTableAndMenuCarryTheirCaptionsAndHints)
     EXPECT_EQ(headers, QStringList({u"Bit:24"_s, u"Hex Value:63"_s, u"Name (Mask):80"_s, u"Used for:366"_s}));
     EXPECT_FALSE(frame.GridBits->CanEditCell(1, 0));
     EXPECT_TRUE(frame.GridBits->CanEditCell(2, 0) && frame.GridBits->CanEditCell(3, 0));
-    EXPECT_TRUE(QFontInfo(frame.ColHex->Font()).fixedPitch());
-    EXPECT_TRUE(QFontInfo(frame.ColMask->Font()).fixedPitch());
+    // The hex digits line up: every one as wide as the others.
+    for (const TTextColumn *column : {frame.ColHex, frame.ColMask}) {
+        const QFontMetrics metrics(column->Font());
+        QSet<int> advances;
+        for (const QChar digit : u"0123456789ABCDEF"_s)
+            advances.insert(metrics.horizontalAdvance(digit));
+        EXPECT_EQ(advances.size(), 1) << column->Header().Caption().toStdString();
+    }
 
     EXPECT_EQ(captions(frame.PopupBits), QStringList({u"&Load"_s, u"&Save"_s, u"Save &As"_s, u"&Clear"_s,
                                                       u"&Include create"_s, u"&Print"_s, u"&Field..."_s,

@@ -4,6 +4,8 @@
 #include "grid/CellGrid.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QCheckBox>
 #include <QTest>
 #include <QUndoStack>
@@ -45,7 +47,15 @@ TEST_F(BitFrameTest, EveryActionIsOneStepThatUndoRestoresAndRedoRepeats)
          [this] {
              QTest::mouseClick(frame.BinaryWord, Qt::LeftButton, {}, frame.BinaryWord->BitRect(1).center());
          }},
-        {"Load", [this] { choose(u"MI_BF_Load"_s); }},
+        {"Load, the boxes visited after it",
+         [this] {
+             choose(u"MI_BF_Load"_s);
+             QApplication::setActiveWindow(&frame);
+             const std::initializer_list<QWidget *> visited{frame.CBX_Section, frame.CBX_Label, frame.CBX_Prefix,
+                                                            frame.GridBits};
+             for (QWidget *box : visited)
+                 box->setFocus();
+         }},
         {"the order change", [this] { frame.CHB_Bottom->click(); }},
         {"Clear, of every name and the files in use", [this] { choose(u"MI_BF_Clear"_s); }},
     };

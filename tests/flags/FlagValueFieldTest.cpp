@@ -61,6 +61,8 @@ TEST_F(BitFrameTest, TheValueFieldTakesEveryFormOfAFlagWord)
         {u"0x_1"_s, std::nullopt},
         {u"-1"_s, std::nullopt},
         {u"12abc"_s, std::nullopt},
+        {u"4\n0963"_s, std::nullopt},
+        {u"$A0\t03"_s, std::nullopt},
     };
     frame.show();
     for (const TypedValueCase &c : cases) {
@@ -153,6 +155,15 @@ TEST_F(BitFrameTest, TheBinaryStripShowsTheWordAndAClickOnABitTicksItsRow)
     frame.GridBits->SetCells(1, 5, u"00000003"_s); // no row stands for bit 5 alone now
     QTest::mouseClick(frame.BinaryWord, Qt::LeftButton, {}, frame.BinaryWord->BitRect(5).center());
     EXPECT_EQ(frame.FlagHexA(), u"$00050004"_s);
+
+    // Where two rows hold bit 2, a click on its "1" unticks both, as one step.
+    frame.GridBits->SetCells(1, 9, u"00000004"_s);
+    toggle(9);
+    QTest::mouseClick(frame.BinaryWord, Qt::LeftButton, {}, frame.BinaryWord->BitRect(2).center());
+    EXPECT_EQ(frame.FlagHexA(), u"$00050000"_s);
+    EXPECT_FALSE(ticked(2) || ticked(9));
+    choose(u"MI_BF_Undo"_s);
+    EXPECT_TRUE(ticked(2) && ticked(9));
 }
 
 // The window is sized for the table; the value field and the binary strip

@@ -5,6 +5,10 @@
 #include "support/WriteProtection.h"
 
 #include <QDir>
+#include <QInputDialog>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -118,6 +122,23 @@ TEST(QtDesktop, TurnsTheFilterListIntoQtNameFilters)
     EXPECT_EQ(qtNameFilters(QStringLiteral("Init file (*.ini)|*.ini|All files|*.*")),
               (QStringList{QStringLiteral("Init file (*.ini)"), QStringLiteral("All files (*)")}));
     EXPECT_EQ(qtNameFilters(QStringLiteral("Bit files|*.bf?")), QStringList{QStringLiteral("Bit files (*.bf?)")});
+}
+
+TEST(QtDesktop, TheNumberQuestionTakesWhatIsTypedAndSpeaksGerman)
+{
+    QInputDialog dialog;
+    SetUpNumberDialog(dialog, {QStringLiteral("Gehe zu Zeile"), QStringLiteral("Zeile (1 bis 197):"), 1, 197, 5});
+    dialog.show();
+    auto *number = dialog.findChild<QSpinBox *>();
+    ASSERT_NE(number, nullptr);
+    number->selectAll();
+    QTest::keyClicks(number, QStringLiteral("999"));
+    EXPECT_EQ(dialog.intValue(), 999);
+    QStringList buttons;
+    for (const QPushButton *button : dialog.findChildren<QPushButton *>())
+        buttons << button->text();
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("Abbrechen"), QStringLiteral("OK")}));
 }
 
 TEST(QtDesktop, ShellOpenOfAMissingFileFails)
