@@ -17,7 +17,7 @@ TEST_F(DocumentWindow, AFlagLineTellsWhatADoubleClickOpens)
         const QPoint pos = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(line))).center();
         QHelpEvent rest(QEvent::ToolTip, pos, memo->viewport()->mapToGlobal(pos));
         QCoreApplication::sendEvent(memo->viewport(), &rest);
-        const QString expected = line == 1 ? QStringLiteral("Doppelklick öffnet den Bit-Editor") : QString();
+        const QString expected = line == 1 ? QStringLiteral("Doppelklick oder Strg+Eingabe öffnet den Bit-Editor") : QString();
         EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), expected);
     }
 }
