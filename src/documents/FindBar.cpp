@@ -40,6 +40,7 @@ FindBar::FindBar(QPlainTextEdit *text, QWidget *window)
     caption->setBuddy(EDT_Find);
     layout->addWidget(caption);
     EDT_Find->setObjectName(QStringLiteral("EDT_Find"));
+    EDT_Find->setAccessibleName(QStringLiteral("Suchen"));
     EDT_Find->installEventFilter(this);
     layout->addWidget(EDT_Find, 1);
     QToolButton *previous = addButton(this, QStringLiteral("BTN_FindPrevious"),
@@ -50,6 +51,7 @@ FindBar::FindBar(QPlainTextEdit *text, QWidget *window)
     CHB_MatchCase->setObjectName(QStringLiteral("CHB_MatchCase"));
     layout->addWidget(CHB_MatchCase);
     m_note->setObjectName(QStringLiteral("LBL_FindNote"));
+    m_note->setAccessibleDescription(QStringLiteral("Ergebnis der Suche"));
     layout->addWidget(m_note);
     QToolButton *close = addButton(this, QStringLiteral("BTN_FindClose"), QStringLiteral("Schließen (Esc)"));
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
@@ -126,16 +128,24 @@ void FindBar::find(SearchDirection direction)
     const std::optional<TTextMatch> match = FindText(TextAreaText(m_text), needle, caret.selectionStart(),
                                                      caret.selectionEnd(), direction, matchCase);
     if (!match) {
-        m_note->setText(QStringLiteral("nicht gefunden"));
+        showNote(QStringLiteral("nicht gefunden"));
         return;
     }
     if (!match->wrapped)
-        m_note->clear();
+        showNote(QString());
     else if (direction == SearchDirection::Forward)
-        m_note->setText(QStringLiteral("Ende erreicht, am Anfang fortgesetzt"));
+        showNote(QStringLiteral("Ende erreicht, am Anfang fortgesetzt"));
     else
-        m_note->setText(QStringLiteral("Anfang erreicht, am Ende fortgesetzt"));
+        showNote(QStringLiteral("Anfang erreicht, am Ende fortgesetzt"));
     select(match->position, needle.size());
+}
+
+// The note is also the find field's description: a screen reader speaks a
+// changed description of the field the user types in.
+void FindBar::showNote(const QString &note)
+{
+    m_note->setText(note);
+    EDT_Find->setAccessibleDescription(note);
 }
 
 void FindBar::select(qsizetype position, qsizetype length)

@@ -1,5 +1,7 @@
 #include "flags/BinaryWordStrip.h"
 
+#include "flags/BinaryWordStripAccessible.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -37,6 +39,7 @@ QString BinaryGroups(quint32 word)
 TBinaryWordStrip::TBinaryWordStrip(QWidget *parent)
     : QWidget(parent)
 {
+    TBinaryWordStripAccessible::installFactory();
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
 }
@@ -45,8 +48,10 @@ void TBinaryWordStrip::SetWord(quint32 word)
 {
     if (word == m_word)
         return;
+    const quint32 changed = word ^ m_word;
     m_word = word;
     update();
+    TBinaryWordStripAccessible::bitsChanged(this, changed);
 }
 
 QFont TBinaryWordStrip::numberFont() const

@@ -19,6 +19,7 @@ public:
     explicit TBinaryWordStrip(QWidget *parent = nullptr);
 
     void SetWord(quint32 word);
+    quint32 Word() const { return m_word; }
     QString Text() const { return BinaryGroups(m_word); }
 
     // Where bit 0 to 31 is drawn, number and digit; the bit at a point.

@@ -5,6 +5,7 @@
 #include "documents/ReEnabledEvent.h"
 #include "support/QStringPrinting.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -65,6 +66,9 @@ TEST_F(DocumentWindow, FindSelectsTheMatchAndNotesWhereItWentOn)
         EXPECT_EQ(memo->textCursor().selectionStart(), found ? row.foundStart : row.selectionStart);
         EXPECT_EQ(memo->textCursor().selectionEnd(), found ? row.foundEnd : row.selectionEnd);
         EXPECT_EQ(note->text(), QString::fromUtf16(row.note));
+        // A screen reader in the find field hears the note as the field's description.
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(bar->EDT_Find)->text(QAccessible::Description),
+                  QString::fromUtf16(row.note));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "flags/BinaryWordStrip.h"
 #include "grid/CellGrid.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QTest>
@@ -12,6 +13,12 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+void doToggleAction(QAccessibleInterface *target)
+{
+    ASSERT_NE(target, nullptr);
+    target->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+}
 
 struct UndoCase
 {
@@ -37,6 +44,12 @@ TEST_F(BitFrameTest, EveryActionIsOneStepThatUndoRestoresAndRedoRepeats)
          [this] {
              QTest::mouseClick(frame.BinaryWord, Qt::LeftButton, {}, frame.BinaryWord->BitRect(1).center());
          }},
+        {"a tick through the table's toggle action for a screen reader",
+         [this] {
+             doToggleAction(QAccessible::queryAccessibleInterface(frame.GridBits)->tableInterface()->cellAt(29, 0));
+         }},
+        {"a bit of the binary strip toggled by a screen reader",
+         [this] { doToggleAction(QAccessible::queryAccessibleInterface(frame.BinaryWord)->child(31 - 4)); }},
         {"Load", [this] { choose(u"MI_BF_Load"_s); }},
         {"the order change", [this] { frame.CHB_Bottom->click(); }},
         {"Clear, of every name and the files in use", [this] { choose(u"MI_BF_Clear"_s); }},
