@@ -1,6 +1,7 @@
 #include "flags/BinaryWordStrip.h"
 
 #include "flags/BinaryWordStripAccessible.h"
+#include "grid/ReadableColors.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -109,11 +110,22 @@ std::optional<int> TBinaryWordStrip::BitAt(const QPoint &pos) const
     return std::nullopt;
 }
 
+// The numbers are quieter than the digits, yet readable on the window.
+QColor TBinaryWordStrip::NumberColor() const
+{
+    return ReadableColors::readableText(palette().color(QPalette::PlaceholderText), palette().color(QPalette::Window));
+}
+
+QColor TBinaryWordStrip::DigitColor() const
+{
+    return ReadableColors::readableText(palette().color(QPalette::WindowText), palette().color(QPalette::Window));
+}
+
 void TBinaryWordStrip::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor numberColor = palette().color(QPalette::PlaceholderText);
-    const QColor digitColor = palette().color(QPalette::WindowText);
+    const QColor numberColor = NumberColor();
+    const QColor digitColor = DigitColor();
     QFont setDigitFont = font();
     setDigitFont.setBold(true);
     for (int bit = 0; bit < bitsPerWord; ++bit) {

@@ -29,6 +29,10 @@ public:
     // Raised when the left button is pressed and released on one digit.
     std::function<void(int bit)> OnBitClick;
 
+    // The colours of the bit numbers and of the digits, drawn on the window colour.
+    QColor NumberColor() const;
+    QColor DigitColor() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
