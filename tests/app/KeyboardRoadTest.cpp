@@ -35,6 +35,8 @@ TEST_F(MainWindow, AFlagWordIsEditedAndSavedWithTheKeyboardAlone)
     desktop.numberAnswers = {3};
     press(Qt::Key_O, Qt::ControlModifier);
     ASSERT_NE(document(), nullptr);
+    press(Qt::Key_Return, Qt::ControlModifier); // on the section header: nothing opens
+    EXPECT_TRUE(document()->findChildren<TMDIChildBit *>().isEmpty());
     press(Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(document()->MemoIni->textCursor().blockNumber(), 2);
 

@@ -13,13 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The system's Python, which holds pyatspi, before any other on the path.
-QString systemPython()
-{
-    const QString system = QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s});
-    return system.isEmpty() ? QStandardPaths::findExecutable(u"python3"_s) : system;
-}
-
 // A screen reader reaches the bit table through the desktop's
 // accessibility bus (AT-SPI): the client finds the table, reads a named
 // row and its tick, ticks it through the cell's toggle action and reads
@@ -41,8 +34,8 @@ TEST_F(BitEditor, AScreenReaderTicksANamedBitThroughTheAccessibilityBus)
 
     QProcess client;
     client.setProcessChannelMode(QProcess::MergedChannels);
-    client.start(systemPython(), {QStringLiteral(ATSPI_CLIENT), QString::number(QCoreApplication::applicationPid()),
-                                  u"bfWrite"_s});
+    client.start(QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s}), // the system's, with pyatspi
+                 {QStringLiteral(ATSPI_CLIENT), QString::number(QCoreApplication::applicationPid()), u"bfWrite"_s});
     // The client's calls are answered by this program's event loop.
     const QDeadlineTimer deadline(60'000);
     while (client.state() != QProcess::NotRunning && !deadline.hasExpired())
@@ -50,8 +43,7 @@ TEST_F(BitEditor, AScreenReaderTicksANamedBitThroughTheAccessibilityBus)
     ASSERT_EQ(client.state(), QProcess::NotRunning) << "the client did not finish";
     const QString output = QString::fromLocal8Bit(client.readAll());
     EXPECT_EQ(client.exitCode(), 0) << output.toStdString();
-    EXPECT_EQ(output, u"columns: Bit, Hex Value, Name (Mask), Used for\n"
-                      u"row 30 bfWrite: not ticked\n"
+    EXPECT_EQ(output, u"row 30 bfWrite: not ticked\n"
                       u"row 30 bfWrite: ticked\n"
                       u"footer: Hex Value 0000A003, Name (Mask) 40963, Used for Read and write\n"_s);
     EXPECT_EQ(editor->TBitFrame1->FlagHexA(), u"$0000A003");

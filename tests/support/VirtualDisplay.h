@@ -2,11 +2,9 @@
 
 #include <QProcessEnvironment>
 
-// Some things can only be seen on a real X server (window properties, the
-// desktop's accessibility bus). Such a test runs itself again in a copy of
-// the test program on a virtual X server of its own (xvfb-run, xcb
-// platform) and passes when the copy passes; it is skipped only where no X
-// server, or no session bus when one is asked for, can start.
+// A test of what only a real X server shows runs itself again in a copy of
+// the test program on a virtual X server (xvfb-run, xcb platform); it is
+// skipped only where the tools are missing or no X server can start.
 
 // Whether this process is that copy.
 bool OnVirtualDisplay();

@@ -1,8 +1,7 @@
 #!/usr/bin/python3
-"""An AT-SPI client, as a screen reader is one: in the program with the given
-process id, it finds the bit table, reads the row with the given name and its
-tick, ticks it through the cell's toggle action and reads the word from the
-table's footer. Usage: tick_named_bit.py PID NAME"""
+"""A screen reader's road through AT-SPI: find the bit table of the program
+PID, read the row NAME and its tick, toggle it, read the word from the footer.
+Usage: tick_named_bit.py PID NAME"""
 import sys
 import time
 
@@ -20,22 +19,15 @@ def descendants(accessible):
                 yield from descendants(child)
 
 
-def find_bit_table(pid):
-    for application in pyatspi.Registry.getDesktop(0):
-        if application is not None and application.get_process_id() == pid:
-            for accessible in descendants(application):
-                if accessible.getRole() == pyatspi.ROLE_TABLE and accessible.name == "Bits":
-                    return accessible
-    return None
-
-
 # A window just shown reaches the desktop's tree a moment later.
 def bit_table(pid):
     deadline = time.monotonic() + 30
     while time.monotonic() < deadline:
-        table = find_bit_table(pid)
-        if table is not None:
-            return table
+        for application in pyatspi.Registry.getDesktop(0):
+            if application is not None and application.get_process_id() == pid:
+                for accessible in descendants(application):
+                    if accessible.getRole() == pyatspi.ROLE_TABLE and accessible.name == "Bits":
+                        return accessible
         time.sleep(0.2)
     sys.exit("no bit table in the program's accessible tree")
 
@@ -43,14 +35,13 @@ def bit_table(pid):
 def main():
     pid, name = int(sys.argv[1]), sys.argv[2]
     table = bit_table(pid).queryTable()
-    print("columns:", ", ".join(table.getColumnDescription(column) for column in range(table.nColumns)))
     row = next(row for row in range(table.nRows) if table.getAccessibleAt(row, NAME_COLUMN).name == name)
     tick = table.getAccessibleAt(row, 0)
-    print(f"row {row} {name}:", "ticked" if tick.getState().contains(pyatspi.STATE_CHECKED) else "not ticked")
-    action = tick.queryAction()
-    toggle = next(index for index in range(action.nActions) if action.getName(index).lower() == "toggle")
-    action.doAction(toggle)
-    print(f"row {row} {name}:", "ticked" if tick.getState().contains(pyatspi.STATE_CHECKED) else "not ticked")
+    for toggles in (False, True):
+        if toggles:
+            action = tick.queryAction()
+            action.doAction(next(i for i in range(action.nActions) if action.getName(i).lower() == "toggle"))
+        print(f"row {row} {name}:", "ticked" if tick.getState().contains(pyatspi.STATE_CHECKED) else "not ticked")
     print("footer:", table.summary.name)
 
 
