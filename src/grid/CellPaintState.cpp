@@ -66,15 +66,6 @@ bool hasFocusFrame(const TCustomCellGrid &grid, int ACol, int ARow, const TGridV
            view.EditorCell != cell && !grid.AppearanceOptions().Contains(aoHideFocus);
 }
 
-QColor focusFrameColor(const QColor &background)
-{
-    const QColor black(Qt::black);
-    const QColor white(Qt::white);
-    const bool blackStandsOut =
-        ReadableColors::contrastRatio(black, background) >= ReadableColors::contrastRatio(white, background);
-    return blackStandsOut ? black : white;
-}
-
 QColor footerTextColor(const TCustomGridColumn &column)
 {
     return ReadableColors::readableText(GridPalette::windowText(), column.Footer().Color());

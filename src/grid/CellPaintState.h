@@ -51,10 +51,9 @@ QColor sortedColumnColor(const QColor &color);
 TCellPaintState forCell(const TCustomCellGrid &grid, int ACol, int ARow, const TGridViewState &view);
 
 // The selected cell is framed while the grid has the focus (unless
-// aoHideFocus), also where its highlight is off or blends in.
+// aoHideFocus), also where its highlight is off or blends in; the frame is
+// black or white, whichever stands out more on the cell.
 bool hasFocusFrame(const TCustomCellGrid &grid, int ACol, int ARow, const TGridViewState &view);
-// Black or white, whichever stands out more on the cell's background.
-QColor focusFrameColor(const QColor &background);
 // The footer's text colour, readable on the footer's background.
 QColor footerTextColor(const TCustomGridColumn &column);
 

@@ -59,7 +59,7 @@ void GridPainter::paintCell(QPainter *painter, const TCustomGridColumn &column, 
     // Our own frame rather than the style's focus rectangle, which some
     // styles leave out: the focused cell shows in every style.
     if (CellPaintStates::hasFocusFrame(m_grid, col, ARow, m_view)) {
-        painter->setPen(CellPaintStates::focusFrameColor(state.Background));
+        painter->setPen(ReadableColors::strongestOn(state.Background));
         painter->drawRect(content.adjusted(0, 0, -1, -1));
     }
     paintGridLines(painter, m_geometry.cellRect(col, ARow));

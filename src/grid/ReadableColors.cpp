@@ -41,13 +41,18 @@ double contrastRatio(const QColor &text, const QColor &background)
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
+QColor strongestOn(const QColor &background)
+{
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
 QColor readableText(const QColor &text, const QColor &background)
 {
     if (contrastRatio(text, background) >= MinimumTextContrast)
         return text;
-    const QColor black(Qt::black);
-    const QColor white(Qt::white);
-    const QColor target = contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+    const QColor target = strongestOn(background);
     const QColor start = drawnOver(text, background);
     for (int step = 1; step < blendSteps; ++step) {
         const QColor candidate = blended(start, target, double(step) / blendSteps);

@@ -13,6 +13,10 @@ constexpr double MinimumTextContrast = 4.5;
 // A colour with transparency counts as drawn over the other colour.
 double contrastRatio(const QColor &text, const QColor &background);
 
+// Black or white, whichever stands out more on `background`: at least
+// 4.58 : 1 on any background.
+QColor strongestOn(const QColor &background);
+
 // `text` where it reaches MinimumTextContrast on `background`; otherwise
 // `text` moved towards black or white, whichever reads better there, until
 // it does. Either of them always reaches it.

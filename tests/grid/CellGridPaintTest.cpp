@@ -1,5 +1,7 @@
 #include "ViewTestSupport.h"
 
+#include "grid/ReadableColors.h"
+
 #include <QImage>
 #include <QStyle>
 #include <QStyleFactory>
@@ -82,7 +84,7 @@ TEST(CellGridPaint, TheFocusedCellIsFramedInEveryStyle)
         ShownGrid shown;
         shown.grid.setStyle(style.get());
         shown.grid.SetSelectedCell(2, 4);
-        const QColor frame = CellPaintStates::focusFrameColor(shown.grid.SelectionColor());
+        const QColor frame = ReadableColors::strongestOn(shown.grid.SelectionColor());
         const QPoint edge = shown.grid.gridGeometry().cellContentRect(2, 4).topLeft() + QPoint(4, 0);
         EXPECT_EQ(pixel(rendered(shown.grid), edge), frame) << styleName.toStdString();
     }
