@@ -11,6 +11,7 @@ packages=(
     libinih-dev # only the benchmarks use it, as a reference INI parser
     poppler-utils desktop-file-utils dpkg-dev file
     xvfb xauth x11-utils # a test reads a bit editor's X window properties on a virtual X server
+    dbus at-spi2-core python3-pyatspi # a test reads and ticks the bit table as a screen reader does
     lintian appstream # the package check runs them
     clang # a test proves that a header defining _BitInt breaks C, which GCC 12 does not know
     fp-compiler # the tests compile the Pascal include files

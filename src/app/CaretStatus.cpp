@@ -45,6 +45,9 @@ TCaretStatus::TCaretStatus(QStatusBar *bar)
     , m_position(addLabel(bar, QStringLiteral("LBL_CaretPosition")))
     , m_flagLineHint(addLabel(bar, QStringLiteral("LBL_FlagLineHint")))
 {
+    // A label reads as its text ("Zeile 2, Spalte 5"); the description says what it is.
+    m_position->setAccessibleDescription(QStringLiteral("Position der Schreibmarke"));
+    m_flagLineHint->setAccessibleDescription(QStringLiteral("Was die Zeile der Schreibmarke bietet"));
 }
 
 void TCaretStatus::follow(TMDIChild *document)

@@ -65,6 +65,8 @@ TMDIChildBit::TMDIChildBit(QWidget *documentWindow)
     addFocusKeys();
     TBitFrame1->GridBits->setFocus();
     show();
+    // Keys go to the new editor, also where no window manager activates it.
+    activateWindow();
 }
 
 TMDIChildBit::~TMDIChildBit() = default;

@@ -107,6 +107,7 @@ void TMDIChild::connectMenus()
     onChoose(m_menus.Selectall1, &TMDIChild::Selectall1Click);
     onChoose(m_menus.Find1, &TMDIChild::Find1Click);
     onChoose(m_menus.Gotoline1, &TMDIChild::Gotoline1Click);
+    onChoose(m_menus.OpenBitEditor1, &TMDIChild::OpenBitEditor1Click);
     FollowTextAreaForEditItems(m_menus, MemoIni);
 }
 
@@ -197,7 +198,18 @@ void TMDIChild::breakLine()
 // window; on any other line it only selects the word, as text areas do.
 void TMDIChild::MemoIniDblClick(const QPoint &pos)
 {
-    const std::optional<TFlagWordLocation> flagWord = FlagWordOnLine(MemoIni, TextAreaLineAt(MemoIni, pos));
+    openFlagWordOnLine(TextAreaLineAt(MemoIni, pos));
+}
+
+// From the keyboard: the caret's line, as a double click on it.
+void TMDIChild::OpenBitEditor1Click()
+{
+    openFlagWordOnLine(MemoIni->textCursor().blockNumber());
+}
+
+void TMDIChild::openFlagWordOnLine(int line)
+{
+    const std::optional<TFlagWordLocation> flagWord = FlagWordOnLine(MemoIni, line);
     if (!flagWord)
         return;
     auto *editor = new TMDIChildBit(this);

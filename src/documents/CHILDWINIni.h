@@ -63,8 +63,10 @@ private:
     void Selectall1Click();
     void Find1Click();
     void Gotoline1Click();
+    void OpenBitEditor1Click();
     bool MemoIniKeyPress(const QKeyEvent &key);
     void MemoIniDblClick(const QPoint &pos);
+    void openFlagWordOnLine(int line);
     void FormClose();
     bool closeWithoutWriting();
     void UM_ReEnabled_Do();

@@ -45,14 +45,19 @@ TDocumentMenus::TDocumentMenus(QWidget *owner)
     Edit1->addSeparator();
     Find1 = addItem(Edit1, QStringLiteral("Find1"), QStringLiteral("&Suchen..."), Qt::CTRL | Qt::Key_F);
     Gotoline1 = addItem(Edit1, QStringLiteral("Gotoline1"), QStringLiteral("&Gehe zu Zeile..."), Qt::CTRL | Qt::Key_G);
+    Edit1->addSeparator();
+    // The keypad's Enter opens it as the main Return key does.
+    OpenBitEditor1 = addItem(Edit1, QStringLiteral("OpenBitEditor1"), QStringLiteral("&Bit-Editor öffnen"));
+    OpenBitEditor1->setShortcuts({Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter});
 }
 
 QAction *TDocumentMenus::itemCarrying(const QKeyEvent &key) const
 {
-    const QKeySequence pressed(key.keyCombination());
+    // A key of the keypad carries the keypad flag, which no item's shortcut names.
+    const QKeySequence pressed(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
     for (QMenu *menu : menus()) {
         for (QAction *item : menu->actions()) {
-            if (!item->shortcut().isEmpty() && item->shortcut() == pressed)
+            if (item->shortcuts().contains(pressed))
                 return item;
         }
     }

@@ -33,8 +33,9 @@ struct TDocumentMenus
     QAction *Selectall1 = nullptr;
     QAction *Find1 = nullptr;
     QAction *Gotoline1 = nullptr;
+    QAction *OpenBitEditor1 = nullptr; // the caret's flag line, as a double click opens it
 
     QList<QMenu *> menus() const { return {File1, Edit1}; }
-    // The item whose shortcut is `key`'s combination, or nullptr.
+    // The item with a shortcut of `key`'s combination, or nullptr.
     QAction *itemCarrying(const QKeyEvent &key) const;
 };

@@ -47,6 +47,7 @@ FindBar::FindBar(QPlainTextEdit *text, QWidget *window)
     caption->setBuddy(EDT_Find);
     findRow->addWidget(caption);
     EDT_Find->setObjectName(QStringLiteral("EDT_Find"));
+    EDT_Find->setAccessibleName(QStringLiteral("Suchen"));
     EDT_Find->installEventFilter(this);
     findRow->addWidget(EDT_Find, 1);
     CHB_MatchCase->setObjectName(QStringLiteral("CHB_MatchCase"));
@@ -61,6 +62,7 @@ FindBar::FindBar(QPlainTextEdit *text, QWidget *window)
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
 
     m_note->setObjectName(QStringLiteral("LBL_FindNote"));
+    m_note->setAccessibleDescription(QStringLiteral("Ergebnis der Suche"));
     m_note->setMinimumHeight(m_note->fontMetrics().height());
     rows->addWidget(m_note);
 
@@ -68,7 +70,7 @@ FindBar::FindBar(QPlainTextEdit *text, QWidget *window)
     connect(next, &QToolButton::clicked, this, &FindBar::findNext);
     connect(close, &QToolButton::clicked, this, &FindBar::closeBar);
     // A note speaks of the text it was found for.
-    connect(EDT_Find, &QLineEdit::textChanged, m_note, &QLabel::clear);
+    connect(EDT_Find, &QLineEdit::textChanged, this, [this] { showNote(QString()); });
     addSearchAgainKeys(window);
     hide();
 }
@@ -139,16 +141,24 @@ void FindBar::find(SearchDirection direction)
     const std::optional<TTextMatch> match = FindText(TextAreaText(m_text), needle, caret.selectionStart(),
                                                      caret.selectionEnd(), direction, matchCase);
     if (!match) {
-        m_note->setText(QStringLiteral("nicht gefunden"));
+        showNote(QStringLiteral("nicht gefunden"));
         return;
     }
     if (!match->wrapped)
-        m_note->clear();
+        showNote(QString());
     else if (direction == SearchDirection::Forward)
-        m_note->setText(QStringLiteral("Ende erreicht, am Anfang fortgesetzt"));
+        showNote(QStringLiteral("Ende erreicht, am Anfang fortgesetzt"));
     else
-        m_note->setText(QStringLiteral("Anfang erreicht, am Ende fortgesetzt"));
+        showNote(QStringLiteral("Anfang erreicht, am Ende fortgesetzt"));
     select(match->position, needle.size());
+}
+
+// The note is also the find field's description: a screen reader speaks a
+// changed description of the field the user types in.
+void FindBar::showNote(const QString &note)
+{
+    m_note->setText(note);
+    EDT_Find->setAccessibleDescription(note);
 }
 
 void FindBar::select(qsizetype position, qsizetype length)

@@ -39,6 +39,7 @@ private:
     void addSearchAgainKeys(QWidget *window);
     void find(SearchDirection direction);
     void select(qsizetype position, qsizetype length);
+    void showNote(const QString &note);
 
     QPlainTextEdit *const m_text;
     QLabel *const m_note;

@@ -53,7 +53,7 @@ std::optional<TFlagWordLocation> FlagWordOnLine(const QPlainTextEdit *edit, int 
 
 QString FlagLineHint()
 {
-    return QStringLiteral("Doppelklick öffnet den Bit-Editor");
+    return QStringLiteral("Doppelklick oder Strg+Eingabe öffnet den Bit-Editor");
 }
 
 void ShowFlagLineToolTips(QPlainTextEdit *edit, std::function<QString()> documentTitle)

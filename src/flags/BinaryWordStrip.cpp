@@ -1,5 +1,8 @@
 #include "flags/BinaryWordStrip.h"
 
+#include "flags/BinaryWordStripAccessible.h"
+#include "grid/ReadableColors.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -38,6 +41,7 @@ QString BinaryGroups(quint32 word)
 TBinaryWordStrip::TBinaryWordStrip(QWidget *parent)
     : QWidget(parent)
 {
+    TBinaryWordStripAccessible::installFactory();
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
 }
@@ -46,8 +50,10 @@ void TBinaryWordStrip::SetWord(quint32 word)
 {
     if (word == m_word)
         return;
+    const quint32 changed = word ^ m_word;
     m_word = word;
     update();
+    TBinaryWordStripAccessible::bitsChanged(this, changed);
 }
 
 QFont TBinaryWordStrip::numberFont() const
@@ -105,11 +111,22 @@ std::optional<int> TBinaryWordStrip::BitAt(const QPoint &pos) const
     return std::nullopt;
 }
 
+// The numbers are quieter than the digits, yet readable on the window.
+QColor TBinaryWordStrip::NumberColor() const
+{
+    return ReadableColors::readableText(palette().color(QPalette::PlaceholderText), palette().color(QPalette::Window));
+}
+
+QColor TBinaryWordStrip::DigitColor() const
+{
+    return ReadableColors::readableText(palette().color(QPalette::WindowText), palette().color(QPalette::Window));
+}
+
 void TBinaryWordStrip::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor numberColor = palette().color(QPalette::PlaceholderText);
-    const QColor digitColor = palette().color(QPalette::WindowText);
+    const QColor numberColor = NumberColor();
+    const QColor digitColor = DigitColor();
     QFont setDigitFont = font();
     setDigitFont.setBold(true);
     for (int bit = 0; bit < bitsPerWord; ++bit) {

@@ -22,6 +22,7 @@ public:
     // The bits of each field of the table, framed as one group.
     void SetFieldMasks(const QList<quint32> &masks);
     const QList<quint32> &FieldMasks() const { return m_fieldMasks; }
+    quint32 Word() const { return m_word; }
     QString Text() const { return BinaryGroups(m_word); }
 
     // Where bit 0 to 31 is drawn, number and digit; the bit at a point.
@@ -30,6 +31,10 @@ public:
 
     // Raised when the left button is pressed and released on one digit.
     std::function<void(int bit)> OnBitClick;
+
+    // The colours of the bit numbers and of the digits, drawn on the window colour.
+    QColor NumberColor() const;
+    QColor DigitColor() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }

@@ -41,6 +41,9 @@ QComboBox *addComboGroup(QWidget *parent, QHBoxLayout *strip, int stretch, const
     auto *combo = new QComboBox(group);
     combo->setObjectName(QString::fromLatin1(item.comboName));
     combo->setProperty("hint", QString::fromLatin1(item.comboHint));
+    // The group box's caption and hint name the box for a screen reader.
+    combo->setAccessibleName(group->title().trimmed());
+    combo->setAccessibleDescription(group->toolTip());
     combo->addItems(item.items);
     auto *layout = new QHBoxLayout(group);
     layout->setContentsMargins(4, 2, 4, 4);
@@ -111,6 +114,7 @@ void TBitFrame::createTopStrip()
 void TBitFrame::createBitTable()
 {
     GridBits->setObjectName(QStringLiteral("GridBits"));
+    GridBits->setAccessibleName(QStringLiteral("Bits"));
     GridBits->SetStartRowCount(32);
     GridBits->SetOptions({goDisableColumnMoving, goFooter, goGrid, goHeader});
     GridBits->SetAppearanceOptions(

@@ -29,6 +29,7 @@ void TBitFrame::createValueControls()
     GB_Value->setObjectName(QStringLiteral("GB_Value"));
     EDT_Value = new TFlagValueField(GB_Value);
     EDT_Value->setObjectName(QStringLiteral("EDT_Value"));
+    EDT_Value->setAccessibleName(GB_Value->title());
     EDT_Value->setFont(ColHex->Font());
     EDT_Value->setMinimumWidth(EDT_Value->fontMetrics().horizontalAdvance(u'0') * shownCharacters);
     auto *layout = new QHBoxLayout(GB_Value);
@@ -39,6 +40,7 @@ void TBitFrame::createValueControls()
 
     BinaryWord = new TBinaryWordStrip(GB_BitFrame);
     BinaryWord->setObjectName(QStringLiteral("BinaryWord"));
+    BinaryWord->setAccessibleName(QStringLiteral("Binary"));
     BinaryWord->setFont(ColHex->Font());
     BinaryWord->setToolTip(QStringLiteral("The flag word in binary: click a bit to tick or untick its row"));
     BinaryWord->OnBitClick = [this](int bit) { runCommand(this, [this, bit] { BinaryWordClick(bit); }); };

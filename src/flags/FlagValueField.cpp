@@ -33,6 +33,7 @@ TFlagValueField::TFlagValueField(QWidget *parent)
     : QLineEdit(parent)
 {
     setToolTip(acceptedForms);
+    setAccessibleDescription(acceptedForms);
     ShowWord(0);
     connect(this, &QLineEdit::textEdited, this, [this] { setMarked(false); });
 }
@@ -92,4 +93,6 @@ void TFlagValueField::setMarked(bool marked)
         colours.setColor(QPalette::Base, errorBackground(palette()));
     setPalette(colours);
     setToolTip(marked ? rejectedHint : acceptedForms);
+    // A screen reader says the hint the tool tip shows while the field is marked.
+    setAccessibleDescription(marked ? rejectedHint : acceptedForms);
 }

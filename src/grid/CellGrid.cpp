@@ -1,6 +1,8 @@
 #include "grid/CellGrid.h"
 
+#include "grid/CellGridAccessible.h"
 #include "grid/CellMouseHandler.h"
+#include "grid/GridAccessibleEvents.h"
 #include "grid/GridEditorController.h"
 #include "grid/GridKeyHandler.h"
 #include "grid/HeaderMouseHandler.h"
@@ -24,6 +26,7 @@ TCellGrid::TCellGrid(QWidget *parent)
     , m_headerMouse(std::make_unique<HeaderMouseHandler>(*this))
     , m_keys(std::make_unique<GridKeyHandler>(*this))
 {
+    TCellGridAccessible::installFactory();
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     connectEditor();
@@ -82,6 +85,7 @@ void TCellGrid::InvalidateCell(int ACol, int ARow)
 
 void TCellGrid::InvalidateColumn(int ACol)
 {
+    GridAccessibleEvents::columnChanged(*this, ACol);
     // Header, cells and footer: the column's whole stripe.
     const QRect cell = gridGeometry().cellRect(ACol, 0);
     if (cell.isNull())
@@ -104,6 +108,7 @@ void TCellGrid::LayoutChanged()
 
 void TCellGrid::RowsChanged(TRowsChange Change)
 {
+    GridAccessibleEvents::rowsChanged(*this);
     m_editor->followRows(Change);
     LayoutChanged();
 }
@@ -115,11 +120,17 @@ void TCellGrid::ScrollToTop()
 
 void TCellGrid::SelectionChanged()
 {
+    GridAccessibleEvents::selectionMoved(*this);
     if (!m_scrollToSelection)
         return;
     const GridGeometry geometry = gridGeometry();
     verticalScrollBar()->setValue(geometry.topRowShowing(SelectedRow()));
     horizontalScrollBar()->setValue(geometry.xOffsetShowing(SelectedColumn()));
+}
+
+void TCellGrid::CellWritten(int ACol, int ARow)
+{
+    GridAccessibleEvents::cellWritten(*this, ACol, ARow);
 }
 
 void TCellGrid::Refresh()

@@ -34,6 +34,7 @@ public:
     void RowsChanged(TRowsChange Change) override;
     void ScrollToTop() override;
     void SelectionChanged() override;
+    void CellWritten(int ACol, int ARow) override;
     void Refresh() override;
     void Update() override;
     void ApplyEditing() override;

@@ -1,6 +1,8 @@
 #include "grid/CellPaintState.h"
 
 #include "grid/CustomCellGrid.h"
+#include "grid/GridPalette.h"
+#include "grid/ReadableColors.h"
 
 namespace {
 
@@ -49,10 +51,24 @@ TCellPaintState forCell(const TCustomCellGrid &grid, int ACol, int ARow, const T
             state.TextColor = grid.HighlightedTextColor();
         state.Bold = grid.AppearanceOptions().Contains(aoBoldTextSelection);
     }
+    // Whatever the palette and the cell's own colours, its text stays readable.
+    state.TextColor = ReadableColors::readableText(state.TextColor, state.Background);
     state.Enabled = grid.Enabled() && column.Enabled();
     state.Hot = view.HotGlyph == address;
     state.Pressed = view.PressedGlyph == address;
     return state;
+}
+
+bool hasFocusFrame(const TCustomCellGrid &grid, int ACol, int ARow, const TGridViewState &view)
+{
+    const TCellAddress cell{ACol, ARow};
+    return view.HasFocus && cell == TCellAddress{grid.SelectedColumn(), grid.SelectedRow()} &&
+           view.EditorCell != cell && !grid.AppearanceOptions().Contains(aoHideFocus);
+}
+
+QColor footerTextColor(const TCustomGridColumn &column)
+{
+    return ReadableColors::readableText(GridPalette::windowText(), column.Footer().Color());
 }
 
 } // namespace CellPaintStates

@@ -7,6 +7,7 @@
 class QStyle;
 class QWidget;
 class TCustomCellGrid;
+class TCustomGridColumn;
 
 // How the view stands towards the cells, apart from the model: focus, the
 // cell under an open editor, and the glyph under the mouse.
@@ -45,7 +46,15 @@ namespace CellPaintStates {
 // of red, green and blue becomes floor(245 * c / 256).
 QColor sortedColumnColor(const QColor &color);
 
-// Colours and states of one data cell as the grid paints it.
+// Colours and states of one data cell as the grid paints it; its text
+// colour always reads on its background.
 TCellPaintState forCell(const TCustomCellGrid &grid, int ACol, int ARow, const TGridViewState &view);
+
+// The selected cell is framed while the grid has the focus (unless
+// aoHideFocus), also where its highlight is off or blends in; the frame is
+// black or white, whichever stands out more on the cell.
+bool hasFocusFrame(const TCustomCellGrid &grid, int ACol, int ARow, const TGridViewState &view);
+// The footer's text colour, readable on the footer's background.
+QColor footerTextColor(const TCustomGridColumn &column);
 
 } // namespace CellPaintStates

@@ -158,6 +158,7 @@ void TCustomCellGrid::CellChanged(int ACol, int ARow)
     if (m_updateCount > 0)
         return;
     InvalidateCell(ACol, ARow);
+    CellWritten(ACol, ARow);
     if (OnChange)
         OnChange(this, ACol, ARow);
 }
@@ -193,6 +194,7 @@ void TCustomCellGrid::LayoutChanged() {}
 void TCustomCellGrid::RowsChanged(TRowsChange) {}
 void TCustomCellGrid::ScrollToTop() {}
 void TCustomCellGrid::SelectionChanged() {}
+void TCustomCellGrid::CellWritten(int, int) {}
 void TCustomCellGrid::Refresh() {}
 void TCustomCellGrid::Update() {}
 void TCustomCellGrid::ApplyEditing() {}

@@ -167,6 +167,9 @@ public:
     // OnAfterEdit, then the column's own OnChange, which is raised after a
     // refusal too. OnBeforeEdit is the caller's (on press and release).
     void ToggleCheckBox(int ACol, int ARow);
+    // What Space does on a cell: OnBeforeEdit, then ToggleCheckBox when
+    // accepted. False when the cell is no check box cell that can be ticked.
+    bool ToggleByKey(int ACol, int ARow);
 
     // --- Sorting ----------------------------------------------------------
     // Re-sorts by the column when it has coCanSort: OnSortColumn, a stable
@@ -194,6 +197,7 @@ public:
     virtual void RowsChanged(TRowsChange Change);
     virtual void ScrollToTop();
     virtual void SelectionChanged(); // after SetSelectedCell: scroll it into view
+    virtual void CellWritten(int ACol, int ARow); // a cell's value or colour, after its repaint was asked for
     virtual void Refresh(); // repaint everything
     virtual void Update(); // repaint now what is pending
     // Stores the open in-place editor's text; nothing without an editor.

@@ -109,6 +109,15 @@ void TCustomCellGrid::ToggleCheckBox(int ACol, int ARow)
         column->OnChange(column);
 }
 
+bool TCustomCellGrid::ToggleByKey(int ACol, int ARow)
+{
+    if (!CanToggleCell(ACol, ARow))
+        return false;
+    if (AcceptBeforeEdit(ACol, ARow))
+        ToggleCheckBox(ACol, ARow);
+    return true;
+}
+
 // --- Sorting -------------------------------------------------------------------
 
 void TCustomCellGrid::SortByColumn(int ACol)

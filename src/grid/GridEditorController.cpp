@@ -66,6 +66,9 @@ void GridEditorController::dressFor(TCellAddress cell)
     const auto *textColumn = dynamic_cast<const TTextColumn *>(&column);
     m_editor->adoptCell(state.Background, state.TextColor, TGridCellPainter::cellFont(column, gridCell, false),
                         textColumn ? textColumn->MaxLength() : 0, textColumn ? textColumn->PasswordChar() : QChar());
+    // A screen reader names the field after the cell it edits; rows count from 1.
+    m_editor->setAccessibleName(
+        QStringLiteral("%1, row %2").arg(column.Header().Caption().trimmed()).arg(cell.ARow + 1));
 }
 
 void GridEditorController::apply()

@@ -78,13 +78,7 @@ bool GridKeyHandler::moveAfterReturn()
 
 bool GridKeyHandler::toggleSelected()
 {
-    const int col = m_grid.SelectedColumn();
-    const int row = m_grid.SelectedRow();
-    if (!m_grid.CanToggleCell(col, row))
-        return false;
-    if (m_grid.AcceptBeforeEdit(col, row))
-        m_grid.ToggleCheckBox(col, row);
-    return true;
+    return m_grid.ToggleByKey(m_grid.SelectedColumn(), m_grid.SelectedRow());
 }
 
 // A character above the space opens the editor empty and enters it, so

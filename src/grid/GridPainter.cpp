@@ -4,6 +4,7 @@
 #include "grid/CustomCellGrid.h"
 #include "grid/GridCellPainter.h"
 #include "grid/GridPalette.h"
+#include "grid/ReadableColors.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -53,8 +54,14 @@ void GridPainter::paintCell(QPainter *painter, const TCustomGridColumn &column, 
     const int col = column.Index();
     TCellPaintState state = CellPaintStates::forCell(m_grid, col, ARow, m_view);
     state.Widget = m_widget;
-    TGridCellPainter::forColumn(column).paint(painter, m_geometry.cellContentRect(col, ARow), m_grid.Cell(col, ARow),
-                                              column, state);
+    const QRect content = m_geometry.cellContentRect(col, ARow);
+    TGridCellPainter::forColumn(column).paint(painter, content, m_grid.Cell(col, ARow), column, state);
+    // Our own frame rather than the style's focus rectangle, which some
+    // styles leave out: the focused cell shows in every style.
+    if (CellPaintStates::hasFocusFrame(m_grid, col, ARow, m_view)) {
+        painter->setPen(ReadableColors::strongestOn(state.Background));
+        painter->drawRect(content.adjusted(0, 0, -1, -1));
+    }
     paintGridLines(painter, m_geometry.cellRect(col, ARow));
 }
 
@@ -71,7 +78,8 @@ void GridPainter::paintHeader(QPainter *painter) const
 {
     TPartPaintState state;
     state.Font = m_grid.GridFont();
-    state.TextColor = m_widget ? m_widget->palette().color(QPalette::ButtonText) : GridPalette::windowText();
+    const QPalette palette = m_widget ? m_widget->palette() : QPalette();
+    state.TextColor = ReadableColors::readableText(palette.color(QPalette::ButtonText), palette.color(QPalette::Button));
     state.Widget = m_widget;
     int right = 0;
     for (const TCustomGridColumn *column : m_columns) {
@@ -90,11 +98,11 @@ void GridPainter::paintHeader(QPainter *painter) const
 void GridPainter::paintFooter(QPainter *painter) const
 {
     TPartPaintState state;
-    state.TextColor = GridPalette::windowText();
     state.Widget = m_widget;
     for (const TCustomGridColumn *column : m_columns) {
         const QRect rect = m_geometry.footerRect(column->Index());
         state.Font = column->Font();
+        state.TextColor = CellPaintStates::footerTextColor(*column);
         ColumnPartPainter::paintFooter(painter, rect, *column, state);
         if (m_grid.Options().Contains(goGrid)) {
             painter->setPen(m_grid.GridLinesColor());

@@ -30,7 +30,7 @@ TEST_F(MainWindow, StatusBarShowsTheCaretsPlaceAndWhatADoubleClickOpens)
     const auto *hint = form.statusBar()->findChild<QLabel *>(QStringLiteral("LBL_FlagLineHint"));
 
     const CaretCase cases[] = {
-        {1, 4, u"Zeile 2, Spalte 5", u"Doppelklick öffnet den Bit-Editor"},
+        {1, 4, u"Zeile 2, Spalte 5", u"Doppelklick oder Strg+Eingabe öffnet den Bit-Editor"},
         {2, 6, u"Zeile 3, Spalte 7", u""},
         {0, 8, u"Zeile 1, Spalte 9", u""},
         {3, 7, u"Zeile 4, Spalte 8", u""},
@@ -46,7 +46,7 @@ TEST_F(MainWindow, StatusBarShowsTheCaretsPlaceAndWhatADoubleClickOpens)
 
     // Typing that turns the caret's line into a flag line shows the hint at once.
     memo->textCursor().insertText(QStringLiteral("\nMORE=$0000A001"));
-    EXPECT_EQ(hint->text(), u"Doppelklick öffnet den Bit-Editor");
+    EXPECT_EQ(hint->text(), u"Doppelklick oder Strg+Eingabe öffnet den Bit-Editor");
     closeDocument();
     EXPECT_TRUE(position->text().isEmpty());
     EXPECT_TRUE(hint->text().isEmpty());

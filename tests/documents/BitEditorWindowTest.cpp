@@ -5,6 +5,7 @@
 #include "flags/FlagValueField.h"
 #include "grid/CellGrid.h"
 #include "support/QStringPrinting.h"
+#include "support/VirtualDisplay.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -120,34 +120,13 @@ TEST_F(BitEditor, CtrlTabLeavesTheTableOfTheEditorWindow)
     EXPECT_EQ(QApplication::focusWidget(), editor->TBitFrame1->EDT_Value);
 }
 
-// Set in the copy of this test that runs on a virtual X server.
-constexpr auto OnXvfb = "TARVEX_TEST_ON_XVFB";
-
 // Window managers keep a window above another only by the X property
 // WM_TRANSIENT_FOR, which the offscreen platform cannot show: the test
-// runs itself again on Xvfb and reads the property there.
+// reads the property on a virtual X server.
 TEST_F(BitEditor, EditorWindowsAreTransientForTheMainWindowOnX11)
 {
-    if (!qEnvironmentVariableIsSet(OnXvfb)) {
-        const QString xvfbRun = QStandardPaths::findExecutable(u"xvfb-run"_s);
-        if (xvfbRun.isEmpty())
-            GTEST_SKIP() << "xvfb-run is not installed";
-        const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-        environment.insert(QString::fromLatin1(OnXvfb), u"1"_s);
-        QProcess copy;
-        copy.setProcessEnvironment(environment);
-        copy.setProcessChannelMode(QProcess::MergedChannels);
-        copy.start(xvfbRun, {u"-a"_s, u"-s"_s, u"-screen 0 1920x1200x24"_s, QCoreApplication::applicationFilePath(),
-                             u"--gtest_filter=%1.%2"_s.arg(QString::fromLatin1(test->test_suite_name()),
-                                                          QString::fromLatin1(test->name()))});
-        ASSERT_TRUE(copy.waitForFinished(120'000));
-        const QString output = QString::fromLocal8Bit(copy.readAll());
-        if (output.contains(u"Xvfb failed to start"_s) || output.contains(u"xauth command not found"_s))
-            GTEST_SKIP() << "no X server could be started: " << output.toStdString();
-        EXPECT_EQ(copy.exitCode(), 0) << output.toStdString();
-        EXPECT_TRUE(output.contains(u"[  PASSED  ] 1 test"_s)) << output.toStdString();
+    if (!OnVirtualDisplay()) {
+        RunCurrentTestOnVirtualDisplay();
         return;
     }
 

@@ -5,6 +5,7 @@
 #include "documents/ReEnabledEvent.h"
 #include "support/QStringPrinting.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -84,6 +85,9 @@ TEST_F(DocumentWindow, FindSelectsTheMatchAndNotesWhereItWentOn)
         EXPECT_EQ(note->text(), QString::fromUtf16(row.note));
         EXPECT_TRUE(readsWhole(note));
         EXPECT_EQ(places(), withoutNote);
+        // A screen reader in the find field hears the note as the field's description.
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(bar->EDT_Find)->text(QAccessible::Description),
+                  QString::fromUtf16(row.note));
         bar->EDT_Find->insert(QStringLiteral("x"));
         EXPECT_TRUE(note->text().isEmpty());
     }

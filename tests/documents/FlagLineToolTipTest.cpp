@@ -18,7 +18,7 @@ TEST_F(DocumentWindow, AFlagLineTellsWhatADoubleClickOpens)
         const QPoint pos = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(line))).center();
         QHelpEvent rest(QEvent::ToolTip, pos, memo->viewport()->mapToGlobal(pos));
         QCoreApplication::sendEvent(memo->viewport(), &rest);
-        const QString expected = line == 1 ? QStringLiteral("Doppelklick öffnet den Bit-Editor") : QString();
+        const QString expected = line == 1 ? QStringLiteral("Doppelklick oder Strg+Eingabe öffnet den Bit-Editor") : QString();
         EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), expected);
     }
 }
@@ -44,7 +44,7 @@ TEST_F(DocumentWindow, AFlagLineWithAPairTellsWhatItsWordMeans)
     const QPoint pos = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(1))).center();
     QHelpEvent rest(QEvent::ToolTip, pos, memo->viewport()->mapToGlobal(pos));
     QCoreApplication::sendEvent(memo->viewport(), &rest);
-    EXPECT_EQ(QToolTip::text(), QStringLiteral("Doppelklick öffnet den Bit-Editor\nWriteEnable | Level = Off | Audit"));
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Doppelklick oder Strg+Eingabe öffnet den Bit-Editor\nWriteEnable | Level = Off | Audit"));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "flags/BinaryWordStrip.h"
 #include "grid/CellGrid.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +15,11 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+void doToggleAction(QAccessibleInterface *target)
+{
+    target->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+}
 
 struct UndoCase
 {
@@ -47,6 +53,12 @@ TEST_F(BitFrameTest, EveryActionIsOneStepThatUndoRestoresAndRedoRepeats)
          [this] {
              QTest::mouseClick(frame.BinaryWord, Qt::LeftButton, {}, frame.BinaryWord->BitRect(1).center());
          }},
+        {"a tick through the table's toggle action for a screen reader",
+         [this] {
+             doToggleAction(QAccessible::queryAccessibleInterface(frame.GridBits)->tableInterface()->cellAt(29, 0));
+         }},
+        {"a bit of the binary strip toggled by a screen reader",
+         [this] { doToggleAction(QAccessible::queryAccessibleInterface(frame.BinaryWord)->child(31 - 4)); }},
         {"Load, the boxes visited after it",
          [this] {
              choose(u"MI_BF_Load"_s);

@@ -1,6 +1,11 @@
 #include "ViewTestSupport.h"
 
+#include "grid/ReadableColors.h"
+
 #include <QImage>
+#include <QStyle>
+#include <QStyleFactory>
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace {
@@ -69,6 +74,20 @@ TEST(CellGridPaint, SelectedCellWithFocusShowsTheSelectionColour)
     shown.grid.SetSelectedCell(2, 4);
     ASSERT_TRUE(shown.grid.hasGridFocus());
     EXPECT_EQ(pixel(rendered(shown.grid), emptyCorner(shown, 2, 4)), QColor(10, 20, 200));
+}
+
+// Our own frame, not the style's focus rectangle, which not every style draws.
+TEST(CellGridPaint, TheFocusedCellIsFramedInEveryStyle)
+{
+    for (const QString &styleName : QStyleFactory::keys()) {
+        const std::unique_ptr<QStyle> style(QStyleFactory::create(styleName));
+        ShownGrid shown;
+        shown.grid.setStyle(style.get());
+        shown.grid.SetSelectedCell(2, 4);
+        const QColor frame = ReadableColors::strongestOn(shown.grid.SelectionColor());
+        const QPoint edge = shown.grid.gridGeometry().cellContentRect(2, 4).topLeft() + QPoint(4, 0);
+        EXPECT_EQ(pixel(rendered(shown.grid), edge), frame) << styleName.toStdString();
+    }
 }
 
 TEST(CellGridPaint, GridLinesOnlyWithGoGrid)

@@ -1,0 +1,74 @@
+#include "grid/GridAccessibleEvents.h"
+
+#include "grid/CellGrid.h"
+#include "grid/CellGridAccessible.h"
+#include "grid/CheckBoxColumn.h"
+
+namespace {
+
+TCellGridAccessible *listenedTo(TCellGrid &grid)
+{
+    if (!QAccessible::isActive())
+        return nullptr;
+    return dynamic_cast<TCellGridAccessible *>(QAccessible::queryAccessibleInterface(&grid));
+}
+
+} // namespace
+
+namespace GridAccessibleEvents {
+
+void selectionMoved(TCellGrid &grid)
+{
+    TCellGridAccessible *table = listenedTo(grid);
+    QAccessibleInterface *cell = table ? table->cellInterface(grid.SelectedColumn(), grid.SelectedRow()) : nullptr;
+    if (!cell)
+        return;
+    QAccessibleEvent selected(cell, QAccessible::Selection);
+    QAccessible::updateAccessibility(&selected);
+    if (grid.hasFocus()) {
+        QAccessibleEvent focus(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void cellWritten(TCellGrid &grid, int ACol, int ARow)
+{
+    TCellGridAccessible *table = listenedTo(grid);
+    QAccessibleInterface *cell = table ? table->cellInterface(ACol, ARow) : nullptr;
+    if (!cell)
+        return;
+    if (dynamic_cast<const TCheckBoxColumn *>(grid.Columns[ACol])) {
+        QAccessible::State checked;
+        checked.checked = true;
+        QAccessibleStateChangeEvent change(cell, checked);
+        QAccessible::updateAccessibility(&change);
+    } else {
+        QAccessibleEvent change(cell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&change);
+    }
+}
+
+void columnChanged(TCellGrid &grid, int ACol)
+{
+    TCellGridAccessible *table = listenedTo(grid);
+    if (!table)
+        return;
+    for (QAccessibleInterface *part : {table->headerInterface(ACol), table->footerInterface()}) {
+        if (part) {
+            QAccessibleEvent change(part, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&change);
+        }
+    }
+}
+
+void rowsChanged(TCellGrid &grid)
+{
+    TCellGridAccessible *table = listenedTo(grid);
+    if (!table)
+        return;
+    // The table forgets its cells' interfaces as it is told.
+    QAccessibleTableModelChangeEvent reset(&grid, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&reset);
+}
+
+} // namespace GridAccessibleEvents
