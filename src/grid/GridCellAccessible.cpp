@@ -48,7 +48,8 @@ int TGridCellAccessible::indexOfChild(const QAccessibleInterface *) const
 }
 
 // A check box cell is read by its state, not by "True" or "False"; its
-// column's caption names it. A cell's hint (why it is marked) describes it.
+// column's caption names it. A cell that shows a caption in place of its
+// value is read as shown. A cell's hint (why it is marked) describes it.
 QString TGridCellAccessible::text(QAccessible::Text type) const
 {
     if (!isValid())
@@ -56,6 +57,8 @@ QString TGridCellAccessible::text(QAccessible::Text type) const
     const TCustomGridColumn *column = m_grid->Columns[m_col];
     switch (type) {
     case QAccessible::Name:
+        if (const QString &caption = m_grid->Cell(m_col, m_row).Caption(); !caption.isEmpty())
+            return caption;
         return isCheckBox() ? column->Header().Caption() : column->DisplayText(m_grid->Cells(m_col, m_row));
     case QAccessible::Description: return m_grid->Cell(m_col, m_row).Hint();
     default: return {};
@@ -182,7 +185,9 @@ QStringList TGridCellAccessible::keyBindingsForAction(const QString &actionName)
     return {};
 }
 
+// A caption drawn in place of the box leaves nothing to tick.
 bool TGridCellAccessible::isCheckBox() const
 {
-    return m_grid && dynamic_cast<const TCheckBoxColumn *>(m_grid->Columns[m_col]);
+    return m_grid && dynamic_cast<const TCheckBoxColumn *>(m_grid->Columns[m_col]) &&
+           m_grid->Cell(m_col, m_row).Caption().isEmpty();
 }

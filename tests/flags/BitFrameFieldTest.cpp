@@ -3,6 +3,7 @@
 #include "flags/BinaryWordStrip.h"
 #include "grid/CellGrid.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
@@ -44,6 +45,10 @@ TEST_F(BitFrameTest, AFieldKeepsItsValueAndNamesThroughTheTableCommandsAndFiles)
 
     frame.SetFlagHexA(u"$0000A021"_s);
     EXPECT_EQ(fieldRow(frame, 26), u"x[2 Warnings]00000030/Level"_s);
+    // A screen reader reads the value as shown, not as a check box.
+    QAccessibleInterface *value = QAccessible::queryAccessibleInterface(frame.GridBits)->tableInterface()->cellAt(26, 0);
+    EXPECT_EQ(value->text(QAccessible::Name), u"2 Warnings"_s);
+    EXPECT_FALSE(value->state().checkable);
     chooseFieldValue(26, u"3 All"_s);
     EXPECT_EQ(frame.FlagHexA(), u"$0000A031"_s);
     // A click on a field's bit in the binary strip changes its value by that bit.
