@@ -120,11 +120,15 @@ void TBitFrame::SetFlagHexA(const QString &Value)
     m_hexValue = word;
     showWordControls();
     RecalculationBatch batch(*this);
+    quint32 held = 0;
     for (int row = 0; row < GridBits->RowCount(); ++row) {
         const quint32 mask = ReadHexNumber(u'$' + maskText(row));
+        held |= mask;
         if (const std::optional<bool> tick = TickForFlagWord(word, mask, m_oredFlag))
             GridBits->Cell(ColBit->Index(), row).SetAsBoolean(*tick);
     }
+    // No tick can hold them, so the recalculated word, and Save Init, drop them.
+    EDT_Value->ShowUnheldBits(word & ~held);
 }
 
 void TBitFrame::SetSection(const QString &Value)

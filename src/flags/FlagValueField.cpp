@@ -29,6 +29,12 @@ QColor errorBackground(const QPalette &palette)
 
 } // namespace
 
+QString UnheldBitsHint(quint32 bits)
+{
+    return QStringLiteral("Bits $%1 haben keine Zeile in der Tabelle und werden von Save Init nicht geschrieben.")
+        .arg(HexDigits8(bits));
+}
+
 TFlagValueField::TFlagValueField(QWidget *parent)
     : QLineEdit(parent)
 {
@@ -81,15 +87,33 @@ void TFlagValueField::enter()
         OnEnter(*word);
 }
 
+void TFlagValueField::ShowUnheldBits(quint32 bits)
+{
+    if (bits == m_unheldBits)
+        return;
+    m_unheldBits = bits;
+    showMark();
+}
+
 void TFlagValueField::setMarked(bool marked)
 {
     if (marked == m_marked)
         return;
     m_marked = marked;
+    showMark();
+}
+
+void TFlagValueField::showMark()
+{
     // A palette that sets no role inherits every colour again.
     QPalette colours;
-    if (marked)
+    if (Marked())
         colours.setColor(QPalette::Base, errorBackground(palette()));
     setPalette(colours);
-    setToolTip(marked ? rejectedHint : acceptedForms);
+    if (m_marked)
+        setToolTip(rejectedHint);
+    else if (m_unheldBits != 0)
+        setToolTip(UnheldBitsHint(m_unheldBits));
+    else
+        setToolTip(acceptedForms);
 }

@@ -166,4 +166,30 @@ TEST_F(BitFrameTest, TheValueFieldAndTheBinaryStripFitTheTablesWidth)
     EXPECT_LE(frame.BinaryWord->sizeHint().width(), columns);
 }
 
+struct UnheldBitsCase
+{
+    QString hexText;
+    std::optional<int> rowWithoutMask; // its mask cleared before the word is set
+    QString hint;                      // empty: the field is not marked
+};
+
+TEST_F(BitFrameTest, BitsThatNoRowHoldsMarkTheValueFieldWithAHint)
+{
+    const QString acceptedForms = frame.EDT_Value->toolTip();
+    const UnheldBitsCase cases[] = {
+        {u"$00000005"_s, 29, u"Bits $00000004 haben keine Zeile in der Tabelle und werden von Save Init nicht geschrieben."_s},
+        {u"$80000001"_s, 0, u"Bits $80000000 haben keine Zeile in der Tabelle und werden von Save Init nicht geschrieben."_s},
+        {u"$00000005"_s, {}, {}},
+        {u"$00000001"_s, 29, {}},
+    };
+    for (const UnheldBitsCase &c : cases) {
+        frame.FillMasks(false);
+        if (c.rowWithoutMask)
+            frame.GridBits->Cell(frame.ColHex->Index(), *c.rowWithoutMask).SetAsString(u"00000000"_s);
+        frame.SetFlagHexA(c.hexText);
+        EXPECT_EQ(frame.EDT_Value->Marked(), !c.hint.isEmpty()) << c.hexText.toStdString();
+        EXPECT_EQ(frame.EDT_Value->toolTip(), c.hint.isEmpty() ? acceptedForms : c.hint) << c.hexText.toStdString();
+    }
+}
+
 } // namespace
