@@ -2,12 +2,15 @@
 
 #include "documents/CHILDWINBit.h"
 #include "documents/EditItemStates.h"
+#include "documents/FileWatch.h"
 #include "documents/FindBar.h"
 #include "documents/GoToLine.h"
 #include "documents/IniPrintout.h"
 #include "documents/IniTextArea.h"
+#include "documents/NoticeBar.h"
 #include "documents/PlainTextPrinter.h"
 #include "documents/ReEnabledEvent.h"
+#include "documents/DocumentQuestions.h"
 #include "documents/TextAreaFlagWords.h"
 #include "documents/TextAreaView.h"
 #include "platform/CommandGuard.h"
@@ -56,6 +59,7 @@ TMDIChild::TMDIChild(const QString &name, QWidget *parent)
 {
     setObjectName(QStringLiteral("MDIChild"));
     setWindowTitle(name);
+    m_unnamed = IsUnnamedDocument(name);
     resize(337, 361);
     setUpMemoIni();
     connectMenus();
@@ -80,10 +84,20 @@ void TMDIChild::setUpMemoIni()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    setUpBars(layout);
     layout->addWidget(MemoIni);
     m_findBar = new FindBar(MemoIni, this);
     layout->addWidget(m_findBar);
     setFocusProxy(MemoIni);
+}
+
+void TMDIChild::setUpBars(QVBoxLayout *layout)
+{
+    m_changedOnDiskBar = new TNoticeBar(QStringLiteral("ChangedOnDiskBar"),
+                                        QStringLiteral("Die Datei wurde außerhalb von Tarvex geändert."),
+                                        QStringLiteral("BTN_Reload"), QStringLiteral("Neu laden"), this);
+    connect(m_changedOnDiskBar, &TNoticeBar::acted, this, [this] { runCommand(this, [this] { reloadFile(); }); });
+    layout->addWidget(m_changedOnDiskBar);
 }
 
 void TMDIChild::connectMenus()
@@ -118,11 +132,46 @@ void TMDIChild::LoadExistingFile()
     m_iniFile = std::move(model);
     SetTextAreaText(MemoIni, m_iniFile->rebuiltText(u"\n"));
     MemoIni->document()->setModified(false);
+    new TFileWatch(m_iniFile->fileName(), [this] { fileChanged(); }, this);
+}
+
+// Also told of this program's own writes, and of other files of the
+// folder: only a file that differs from what was read or written counts.
+void TMDIChild::fileChanged()
+{
+    if (m_iniFile && m_iniFile->changedOnDisk())
+        m_changedOnDiskBar->show();
+}
+
+// The file as another program left it, in place of the text; the bit
+// editors keep writing into the same in-memory INI file.
+void TMDIChild::reloadFile()
+{
+    if (!m_iniFile)
+        return;
+    if (HasUnsavedChanges() && desktop().message(this, DropChangesQuestion(m_iniFile->fileName())) != MessageButton::Yes)
+        return;
+    m_iniFile->loadFromFile();
+    SetTextAreaText(MemoIni, m_iniFile->rebuiltText(u"\n"));
+    MemoIni->document()->setModified(false);
+    m_changedOnDiskBar->hide();
+}
+
+// Before Save or Close writes over a file another program changed.
+bool TMDIChild::mayOverwriteFile()
+{
+    return !m_iniFile->changedOnDisk() ||
+           desktop().message(this, OverwriteChangedFileQuestion(m_iniFile->fileName())) == MessageButton::Yes;
 }
 
 bool TMDIChild::HasUnsavedChanges() const
 {
     return m_iniFile && (m_iniFile->isModified() || MemoIni->document()->isModified());
+}
+
+bool TMDIChild::HasTypedText() const
+{
+    return MemoIni->document()->isModified();
 }
 
 bool TMDIChild::event(QEvent *event)
@@ -206,12 +255,14 @@ void TMDIChild::MemoIniDblClick(const QPoint &pos)
 
 void TMDIChild::closeEvent(QCloseEvent *event)
 {
-    bool written = false;
-    runCommand(this, [this, &written] {
-        FormClose();
-        written = true;
+    bool closing = false;
+    bool failed = true;
+    runCommand(this, [this, &closing, &failed] {
+        closing = FormClose();
+        failed = false;
     });
-    const bool closing = written || closeWithoutWriting();
+    if (failed)
+        closing = closeWithoutWriting();
     event->setAccepted(closing);
     // The bit editors end with the document, silently, before any event
     // could let one of them write into the INI file released by FormClose.
@@ -219,13 +270,38 @@ void TMDIChild::closeEvent(QCloseEvent *event)
         qDeleteAll(findChildren<TMDIChildBit *>(Qt::FindDirectChildrenOnly));
 }
 
-void TMDIChild::FormClose()
+// true when the window may close. Only changes are written: an opened and
+// closed file keeps every byte.
+bool TMDIChild::FormClose()
 {
     if (!m_iniFile)
-        return;
-    m_iniFile->loadText(TextAreaText(MemoIni));
-    m_iniFile->writeFile();
+        return closeKeepingTypedText();
+    if (HasUnsavedChanges()) {
+        if (!mayOverwriteFile())
+            return false;
+        m_iniFile->loadText(TextAreaText(MemoIni));
+        m_iniFile->writeFile();
+    }
     m_iniFile.reset();
+    return true;
+}
+
+// Text typed into a document without INI file is written only as Save As
+// writes it; closing asks first instead of dropping it.
+bool TMDIChild::closeKeepingTypedText()
+{
+    if (!HasTypedText())
+        return true;
+    switch (desktop().message(this, SaveChangesQuestion(windowTitle()))) {
+    case MessageButton::Yes:
+        return m_unnamed ? saveAs() : writeTextTo(windowTitle());
+    case MessageButton::No:
+        return true;
+    case MessageButton::Ok:
+    case MessageButton::Cancel:
+        break;
+    }
+    return false;
 }
 
 // After the report that the file could not be written: a file that stays
@@ -259,27 +335,48 @@ void TMDIChild::Save1Click()
         inform(QStringLiteral("No Init file exsist! Crate by Save as, please!"));
         return;
     }
+    if (!mayOverwriteFile())
+        return;
     m_iniFile->loadText(TextAreaText(MemoIni));
     m_iniFile->writeFile();
+    m_changedOnDiskBar->hide();
     SendReEnabled(this);
 }
 
 void TMDIChild::Saveas1Click()
 {
+    saveAs();
+}
+
+// true when the text was written.
+bool TMDIChild::saveAs()
+{
     const std::optional<QString> chosen = desktop().saveFileName(this, SaveFileDialog());
     if (!chosen) {
         inform(QStringLiteral("No file will be created!"));
-        return;
+        return false;
     }
-    if (QFileInfo::exists(*chosen)) {
+    return writeTextTo(*chosen);
+}
+
+// The text as shown, to `name`, which becomes the title; asks before an
+// existing file is replaced. true when the text was written.
+bool TMDIChild::writeTextTo(const QString &name)
+{
+    if (QFileInfo::exists(name)) {
         const MessageRequest question{MessageKind::Confirmation, QStringLiteral("File exists! Overwrite?"),
                                       {MessageButton::Yes, MessageButton::No}, {}};
         if (desktop().message(this, question) != MessageButton::Yes)
-            return;
+            return false;
     }
     TextEncoding encoding = documentEncoding();
-    writeFileAtomically(*chosen, encodeText(withCrLf(TextAreaText(MemoIni)), encoding));
-    setWindowTitle(*chosen);
+    writeFileAtomically(name, encodeText(withCrLf(TextAreaText(MemoIni)), encoding));
+    setWindowTitle(name);
+    m_unnamed = false;
+    // Without INI file the text is now on disk; with one, Close still writes the INI file.
+    if (!m_iniFile)
+        MemoIni->document()->setModified(false);
+    return true;
 }
 
 void TMDIChild::Print1Click()

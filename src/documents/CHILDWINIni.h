@@ -11,6 +11,8 @@
 class FindBar;
 class QKeyEvent;
 class QPlainTextEdit;
+class QVBoxLayout;
+class TNoticeBar;
 
 // The INI text document window: one INI file as editable plain text. It
 // owns the in-memory INI file from which the text is rebuilt and through
@@ -35,6 +37,8 @@ public:
     // Whether Close would write something new: text typed, or a flag word
     // written by a bit editor, since the file was read or last written.
     bool HasUnsavedChanges() const;
+    // Whether the text was typed in since it was shown or last written.
+    bool HasTypedText() const;
 
     QPlainTextEdit *const MemoIni;
 
@@ -48,7 +52,11 @@ protected:
 
 private:
     void setUpMemoIni();
+    void setUpBars(QVBoxLayout *layout);
     void connectMenus();
+    void fileChanged();
+    void reloadFile();
+    bool mayOverwriteFile();
 
     void Close1Click();
     void Save1Click();
@@ -64,8 +72,11 @@ private:
     void Gotoline1Click();
     bool MemoIniKeyPress(const QKeyEvent &key);
     void MemoIniDblClick(const QPoint &pos);
-    void FormClose();
+    bool FormClose();
+    bool closeKeepingTypedText();
     bool closeWithoutWriting();
+    bool saveAs();
+    bool writeTextTo(const QString &name);
     void UM_ReEnabled_Do();
 
     void breakLine();
@@ -74,6 +85,8 @@ private:
 
     TDocumentMenus m_menus;
     FindBar *m_findBar = nullptr;
+    TNoticeBar *m_changedOnDiskBar = nullptr;
     std::unique_ptr<TIniModel> m_iniFile;
+    bool m_unnamed = false; // a new document that Save As must name first
     std::function<QDateTime()> m_printClock = &QDateTime::currentDateTime;
 };

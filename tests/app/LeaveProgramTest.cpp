@@ -80,4 +80,16 @@ INSTANTIATE_TEST_SUITE_P(
                       LeaveCase{Change::Typed, MessageButton::Yes, true, rebuilt + "[B]\r\n\r\n"},
                       LeaveCase{Change::WrittenByBitEditor, MessageButton::Yes, true, "[A]\r\nk=2\r\n\r\n"}));
 
+TEST_F(MainWindow, LeavingWithTextTypedIntoANewDocumentAsksAndSavesAs)
+{
+    run("FileNew1");
+    QTest::keyClicks(document()->MemoIni, QStringLiteral("[B]"));
+    desktop.messageAnswers = {MessageButton::Yes};
+    desktop.fileAnswers = {folder.path(QStringLiteral("typed.ini"))};
+    run("FileExit1");
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("Änderungen in NONAME1 speichern?")});
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(folder.read(QStringLiteral("typed.ini")), "[B]");
+}
+
 } // namespace

@@ -35,7 +35,12 @@ protected:
     }
     QString path(const QString &name) const { return folder.path(name); }
     QString shownText() const { return TextAreaText(host.document()->MemoIni); }
-    void type(const QString &text) const { host.document()->MemoIni->setPlainText(text); }
+    // In place of the whole text, as the user types or pastes it.
+    void type(const QString &text) const
+    {
+        host.document()->MemoIni->selectAll();
+        InsertIntoTextArea(host.document()->MemoIni, text);
+    }
 
     CurrentDirectoryGuard guard; // Save As moves the current directory
     ScriptedDesktop desktop;

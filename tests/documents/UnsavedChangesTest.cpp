@@ -1,0 +1,141 @@
+#include "DocumentWindowFixture.h"
+
+#include "documents/NoticeBar.h"
+#include "support/QStringPrinting.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const MessageButton Yes = MessageButton::Yes;
+const MessageButton No = MessageButton::No;
+const MessageButton Cancel = MessageButton::Cancel;
+
+// One close of a document: what it was opened for, what the user did and
+// answered, and what is left.
+struct CloseCase
+{
+    QString name;                       // relative to the test folder
+    bool fileExists;                    // the example file lies under that name
+    std::optional<QString> typed;       // none: nothing typed
+    std::deque<MessageButton> answers;  // to the questions, in order
+    std::optional<QString> saveAsName;  // the Save As dialog's choice
+    QStringList messages;               // "%1" is the folder
+    bool closes;
+    QString writtenName;                // the file expected to hold what was typed
+};
+
+class ClosingADocument : public DocumentWindow, public ::testing::WithParamInterface<CloseCase>
+{
+};
+
+TEST_P(ClosingADocument, KeepsWhatTheUserHasUnlessTheUserDropsIt)
+{
+    const CloseCase &test = GetParam();
+    QDir::setCurrent(path(QString()));
+    if (test.fileExists)
+        folder.write(test.name, exampleFile);
+    host.open(test.name == u"NONAME1" ? test.name : path(test.name));
+    if (test.typed)
+        type(*test.typed);
+    desktop.messageAnswers = test.answers;
+    if (test.saveAsName)
+        desktop.fileAnswers = {path(*test.saveAsName)};
+
+    host.closeDocument();
+
+    EXPECT_EQ(desktop.messageTexts().join(u'|'), test.messages.join(u'|').replace(u"%1"_s, path(QString())));
+    EXPECT_EQ(host.document() == nullptr, test.closes);
+    if (test.fileExists) {
+        EXPECT_EQ(folder.read(test.name), exampleFile) << "an unchanged file keeps every byte";
+    }
+    if (!test.writtenName.isEmpty()) {
+        EXPECT_EQ(folder.read(test.writtenName), test.typed->toUtf8());
+    }
+    EXPECT_EQ(QDir(path(QString())).entryList(QDir::Files).size(), qsizetype(test.fileExists || !test.writtenName.isEmpty()));
+}
+
+const QString saveNew = u"Änderungen in %1/new.ini speichern?"_s;
+const QString saveUnnamed = u"Änderungen in NONAME1 speichern?"_s;
+
+INSTANTIATE_TEST_SUITE_P(
+    DocumentWindow, ClosingADocument,
+    ::testing::Values(CloseCase{u"a.ini"_s, true, {}, {}, {}, {}, true, {}},
+                      CloseCase{u"new.ini"_s, false, u"[A]"_s, {Yes}, {}, {saveNew}, true, u"new.ini"_s},
+                      CloseCase{u"new.ini"_s, false, u"[A]"_s, {No}, {}, {saveNew}, true, {}},
+                      CloseCase{u"new.ini"_s, false, u"[A]"_s, {Cancel}, {}, {saveNew}, false, {}},
+                      CloseCase{u"NONAME1"_s, false, {}, {}, {}, {}, true, {}},
+                      CloseCase{u"NONAME1"_s, false, u"k=v"_s, {Yes}, u"chosen.ini"_s, {saveUnnamed}, true, u"chosen.ini"_s},
+                      CloseCase{u"NONAME1"_s, false, u"k=v"_s, {Yes}, {}, {saveUnnamed, u"No file will be created!"_s}, false, {}}));
+
+// Another program writes the file while the document is open.
+class ChangedOnDisk : public DocumentWindow
+{
+protected:
+    void writeByAnotherProgram(const QByteArray &bytes)
+    {
+        const int status = QProcess::execute(u"sh"_s, {u"-c"_s, u"printf '%s' \"$1\" > \"$2\""_s, u"sh"_s,
+                                                      QString::fromUtf8(bytes), path(u"myapp_v2.ini"_s)});
+        ASSERT_EQ(status, 0);
+    }
+    TNoticeBar *bar() const { return host.document()->findChild<TNoticeBar *>(u"ChangedOnDiskBar"_s); }
+    bool barAppears() const
+    {
+        return QTest::qWaitFor([this] { return bar()->isVisible(); }, 1000);
+    }
+    QString overwriteQuestion() const
+    {
+        return u"Die Datei "_s + path(u"myapp_v2.ini"_s) + u" wurde außerhalb von Tarvex geändert. Trotzdem überschreiben?"_s;
+    }
+
+    const QByteArray other = "[Other]\nk=1\n";
+};
+
+TEST_F(ChangedOnDisk, ShowsTheBarAndCloseAsksBeforeWritingOverIt)
+{
+    openExample();
+    type(u"[Typed]"_s);
+    writeByAnotherProgram(other);
+    ASSERT_TRUE(barAppears());
+    EXPECT_EQ(bar()->Message->text(), u"Die Datei wurde außerhalb von Tarvex geändert.");
+    EXPECT_EQ(bar()->ActButton->text(), u"Neu laden");
+
+    desktop.messageAnswers = {No};
+    host.closeDocument();
+    EXPECT_EQ(desktop.messageTexts(), QStringList{overwriteQuestion()});
+    EXPECT_EQ(desktop.messages().front().buttons, (QList<MessageButton>{Yes, No}));
+    ASSERT_NE(host.document(), nullptr);
+    EXPECT_EQ(folder.read(u"myapp_v2.ini"_s), other);
+
+    desktop.messageAnswers = {Yes};
+    host.choose(u"Save1"_s);
+    EXPECT_EQ(folder.read(u"myapp_v2.ini"_s), "[Typed]\r\n\r\n");
+    EXPECT_FALSE(bar()->isVisible());
+}
+
+TEST_F(ChangedOnDisk, ReloadAsksForTypedTextAndShowsTheOtherProgramsText)
+{
+    openExample();
+    type(u"[Typed]"_s);
+    writeByAnotherProgram(other);
+    ASSERT_TRUE(barAppears());
+    desktop.messageAnswers = {No, Yes};
+    bar()->ActButton->click();
+    EXPECT_EQ(shownText(), u"[Typed]");
+    bar()->ActButton->click();
+    ASSERT_EQ(desktop.messageTexts().size(), 2);
+    EXPECT_EQ(desktop.messageTexts()[1],
+              u"Die Änderungen an "_s + path(u"myapp_v2.ini"_s) + u" sind nicht gespeichert. Datei trotzdem neu laden?"_s);
+    EXPECT_EQ(shownText(), u"[Other]\nk=1\n\n");
+    EXPECT_FALSE(bar()->isVisible());
+    host.closeDocument();
+    EXPECT_EQ(folder.read(u"myapp_v2.ini"_s), other);
+}
+
+} // namespace
