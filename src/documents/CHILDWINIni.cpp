@@ -2,12 +2,10 @@
 
 #include "documents/CHILDWINBit.h"
 #include "documents/EditItemStates.h"
-#include "documents/FileWatch.h"
 #include "documents/FindBar.h"
 #include "documents/GoToLine.h"
 #include "documents/IniPrintout.h"
 #include "documents/IniTextArea.h"
-#include "documents/NoticeBar.h"
 #include "documents/PlainTextPrinter.h"
 #include "documents/ReEnabledEvent.h"
 #include "documents/DocumentQuestions.h"
@@ -91,15 +89,6 @@ void TMDIChild::setUpMemoIni()
     setFocusProxy(MemoIni);
 }
 
-void TMDIChild::setUpBars(QVBoxLayout *layout)
-{
-    m_changedOnDiskBar = new TNoticeBar(QStringLiteral("ChangedOnDiskBar"),
-                                        QStringLiteral("Die Datei wurde außerhalb von Tarvex geändert."),
-                                        QStringLiteral("BTN_Reload"), QStringLiteral("Neu laden"), this);
-    connect(m_changedOnDiskBar, &TNoticeBar::acted, this, [this] { runCommand(this, [this] { reloadFile(); }); });
-    layout->addWidget(m_changedOnDiskBar);
-}
-
 void TMDIChild::connectMenus()
 {
     // Every item runs through the command guard: a failure is reported and
@@ -120,48 +109,9 @@ void TMDIChild::connectMenus()
     onChoose(m_menus.Selectall1, &TMDIChild::Selectall1Click);
     onChoose(m_menus.Find1, &TMDIChild::Find1Click);
     onChoose(m_menus.Gotoline1, &TMDIChild::Gotoline1Click);
+    connect(m_menus.MI_KeepLayout, &QAction::triggered, this,
+            [this](bool keep) { runCommand(this, [this, keep] { MI_KeepLayoutClick(keep); }); });
     FollowTextAreaForEditItems(m_menus, MemoIni);
-}
-
-void TMDIChild::LoadExistingFile()
-{
-    if (!QFileInfo(windowTitle()).isFile())
-        return; // a new name, or a folder: the document stays without INI file
-    auto model = std::make_unique<TIniModel>(windowTitle());
-    model->loadFromFile();
-    m_iniFile = std::move(model);
-    SetTextAreaText(MemoIni, m_iniFile->rebuiltText(u"\n"));
-    MemoIni->document()->setModified(false);
-    new TFileWatch(m_iniFile->fileName(), [this] { fileChanged(); }, this);
-}
-
-// Also told of this program's own writes, and of other files of the
-// folder: only a file that differs from what was read or written counts.
-void TMDIChild::fileChanged()
-{
-    if (m_iniFile && m_iniFile->changedOnDisk())
-        m_changedOnDiskBar->show();
-}
-
-// The file as another program left it, in place of the text; the bit
-// editors keep writing into the same in-memory INI file.
-void TMDIChild::reloadFile()
-{
-    if (!m_iniFile)
-        return;
-    if (HasUnsavedChanges() && desktop().message(this, DropChangesQuestion(m_iniFile->fileName())) != MessageButton::Yes)
-        return;
-    m_iniFile->loadFromFile();
-    SetTextAreaText(MemoIni, m_iniFile->rebuiltText(u"\n"));
-    MemoIni->document()->setModified(false);
-    m_changedOnDiskBar->hide();
-}
-
-// Before Save or Close writes over a file another program changed.
-bool TMDIChild::mayOverwriteFile()
-{
-    return !m_iniFile->changedOnDisk() ||
-           desktop().message(this, OverwriteChangedFileQuestion(m_iniFile->fileName())) == MessageButton::Yes;
 }
 
 bool TMDIChild::HasUnsavedChanges() const
@@ -245,7 +195,13 @@ void TMDIChild::breakLine()
 // window; on any other line it only selects the word, as text areas do.
 void TMDIChild::MemoIniDblClick(const QPoint &pos)
 {
-    const std::optional<TFlagWordLocation> flagWord = FlagWordOnLine(MemoIni, TextAreaLineAt(MemoIni, pos));
+    const int line = TextAreaLineAt(MemoIni, pos);
+    // The file's own lines are read as the in-memory INI file holds them,
+    // so the bit editor writes to the line it came from.
+    const std::optional<TFlagWordLocation> flagWord =
+        m_iniFile && m_iniFile->keepsLayout()
+            ? FindFlagWord([this](int number) { return NormalizedLine(TextAreaLine(MemoIni, number)); }, line)
+            : FlagWordOnLine(MemoIni, line);
     if (!flagWord)
         return;
     auto *editor = new TMDIChildBit(this);
@@ -279,8 +235,7 @@ bool TMDIChild::FormClose()
     if (HasUnsavedChanges()) {
         if (!mayOverwriteFile())
             return false;
-        m_iniFile->loadText(TextAreaText(MemoIni));
-        m_iniFile->writeFile();
+        writeIniFile();
     }
     m_iniFile.reset();
     return true;
@@ -337,9 +292,7 @@ void TMDIChild::Save1Click()
     }
     if (!mayOverwriteFile())
         return;
-    m_iniFile->loadText(TextAreaText(MemoIni));
-    m_iniFile->writeFile();
-    m_changedOnDiskBar->hide();
+    writeIniFile();
     SendReEnabled(this);
 }
 
@@ -440,7 +393,12 @@ void TMDIChild::UM_ReEnabled_Do()
         inform(QStringLiteral("No Init file created!"));
         return;
     }
-    ReplaceTextKeepingView(MemoIni, m_iniFile->rebuiltText(u"\n"));
+    // Keeping the layout, the lines written are all that changed, unless the text was typed in.
+    const std::vector<TLineEdit> edits = m_iniFile->takeLineEdits();
+    if (m_iniFile->keepsLayout() && !HasTypedText())
+        ApplyLineEdits(MemoIni, edits);
+    else
+        ReplaceTextKeepingView(MemoIni, m_iniFile->shownText());
     MemoIni->document()->setModified(false); // the text is the model's again
 }
 

@@ -54,9 +54,14 @@ private:
     void setUpMemoIni();
     void setUpBars(QVBoxLayout *layout);
     void connectMenus();
+    void showFile();
     void fileChanged();
     void reloadFile();
+    void MI_KeepLayoutClick(bool keep);
+    bool switchLayout(bool keep);
+    bool mayDropChanges();
     bool mayOverwriteFile();
+    void writeIniFile();
 
     void Close1Click();
     void Save1Click();
@@ -86,6 +91,7 @@ private:
     TDocumentMenus m_menus;
     FindBar *m_findBar = nullptr;
     TNoticeBar *m_changedOnDiskBar = nullptr;
+    TNoticeBar *m_keepLayoutBar = nullptr;
     std::unique_ptr<TIniModel> m_iniFile;
     bool m_unnamed = false; // a new document that Save As must name first
     std::function<QDateTime()> m_printClock = &QDateTime::currentDateTime;

@@ -45,6 +45,9 @@ TDocumentMenus::TDocumentMenus(QWidget *owner)
     Edit1->addSeparator();
     Find1 = addItem(Edit1, QStringLiteral("Find1"), QStringLiteral("&Suchen..."), Qt::CTRL | Qt::Key_F);
     Gotoline1 = addItem(Edit1, QStringLiteral("Gotoline1"), QStringLiteral("&Gehe zu Zeile..."), Qt::CTRL | Qt::Key_G);
+    Edit1->addSeparator();
+    MI_KeepLayout = addItem(Edit1, QStringLiteral("MI_KeepLayout"), QStringLiteral("Kommentare und Layout &beibehalten"));
+    MI_KeepLayout->setCheckable(true);
 }
 
 QAction *TDocumentMenus::itemCarrying(const QKeyEvent &key) const

@@ -33,6 +33,7 @@ struct TDocumentMenus
     QAction *Selectall1 = nullptr;
     QAction *Find1 = nullptr;
     QAction *Gotoline1 = nullptr;
+    QAction *MI_KeepLayout = nullptr; // checkable
 
     QList<QMenu *> menus() const { return {File1, Edit1}; }
     // The item whose shortcut is `key`'s combination, or nullptr.

@@ -237,7 +237,7 @@ TEST_F(DocumentWindow, MenusCarryTheirItemsAndShortcuts)
     EXPECT_EQ(items.join(u'|'),
               u"&File|&New |&Open... |&Close |&Save |Save &as... |&Print |Printer setup... |-|E&xit |"
               u"&Edit|Cu&t Ctrl+X|&Copy Ctrl+C|&Paste Ctrl+V|De&lete Ctrl+D|-|Select &all Ctrl+A|-|"
-              u"&Suchen... Ctrl+F|&Gehe zu Zeile... Ctrl+G");
+              u"&Suchen... Ctrl+F|&Gehe zu Zeile... Ctrl+G|-|Kommentare und Layout &beibehalten ");
 }
 
 } // namespace
