@@ -1,7 +1,9 @@
 #pragma once
 
-#include <QFileSystemWatcher>
+#include <QObject>
 #include <functional>
+
+class QFileSystemWatcher;
 
 // Tells when a file is written, replaced, renamed over or removed. A file
 // replaced by another (as editors and atomic writes do) ends the system's
@@ -13,12 +15,13 @@ class TFileWatch : public QObject
 
 public:
     TFileWatch(const QString &path, std::function<void()> onChange, QObject *parent);
+    ~TFileWatch() override;
 
 private:
-    void changed();
+    void changed(const QString &path);
     void watchFile();
 
-    QFileSystemWatcher m_watcher;
     QString m_path;
+    QString m_folder;
     std::function<void()> m_onChange;
 };

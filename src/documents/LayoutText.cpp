@@ -64,12 +64,21 @@ void TLayoutText::replaceLine(qsizetype line, const QString &text)
     m_edits.push_back({line, 1, {text}});
 }
 
+// Every line keeps its own line end; the new one gets the file's.
 void TLayoutText::insertLineAfter(qsizetype line, const QString &text)
 {
-    const qsizetype end = contentEnd(line);
-    splice(end, end, m_lineEnd + text, line + 1);
-    m_starts.insert(line + 1, end + m_lineEnd.size());
-    m_edits.push_back({line + 1, 0, {text}});
+    if (line + 1 < lineCount()) {
+        const qsizetype start = m_starts[line + 1];
+        splice(start, start, text + m_lineEnd, line + 1);
+        m_starts.insert(line + 1, start);
+        m_edits.push_back({line + 1, 0, {text}});
+        return;
+    }
+    // After the last line, which has no line end yet: it is shown again with the new one.
+    m_edits.push_back({line, 1, {this->line(line).toString(), text}});
+    const qsizetype end = m_text.size();
+    splice(end, end, m_lineEnd + text, lineCount());
+    m_starts.append(end + m_lineEnd.size());
 }
 
 void TLayoutText::appendAfterEmptyLine(const QStringList &lines)
