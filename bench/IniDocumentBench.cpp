@@ -1,6 +1,7 @@
 #include "documents/CHILDWINIni.h"
 #include "documents/FindBar.h"
 #include "documents/IniModel.h"
+#include "documents/KeepLayoutSetting.h"
 #include "documents/ReEnabledEvent.h"
 #include "InihReference.h"
 #include "RatioReporter.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -136,6 +138,22 @@ void BM_OpenAndShow(benchmark::State &state)
 // Several runs each: a single one of nearly a second says little on a shared machine.
 BENCHMARK(BM_OpenAndShow)->Unit(benchmark::kMillisecond)->MinTime(2);
 
+// Documents opened while it lives keep their file's layout.
+struct KeepingLayout
+{
+    KeepingLayout() { ChooseKeepLayout(true); }
+    ~KeepingLayout() { ChooseKeepLayout(false); }
+};
+
+// Showing the file's own text, comments and blank lines included.
+void BM_OpenAndShowKeepingLayout(benchmark::State &state)
+{
+    const KeepingLayout keeping;
+    for (auto _ : state)
+        openLargeDocument();
+}
+BENCHMARK(BM_OpenAndShowKeepingLayout)->Unit(benchmark::kMillisecond)->MinTime(2);
+
 // The floor for opening: the same text put straight into the text area of
 // a document window that has no file (so nothing is loaded), shown.
 void BM_SetPlainTextFloor(benchmark::State &state)
@@ -167,6 +185,18 @@ void BM_SaveInitRoundTrip(benchmark::State &state)
         saveInit(*document, ++flagWord);
 }
 BENCHMARK(BM_SaveInitRoundTrip)->Unit(benchmark::kMillisecond);
+
+// Keeping the layout: the line's value replaced in the file's text, and
+// that line alone in the text area.
+void BM_SaveInitKeepingLayout(benchmark::State &state)
+{
+    const KeepingLayout keeping;
+    const std::unique_ptr<TMDIChild> document = openLargeDocument();
+    quint32 flagWord = 0;
+    for (auto _ : state)
+        saveInit(*document, ++flagWord);
+}
+BENCHMARK(BM_SaveInitKeepingLayout)->Unit(benchmark::kMillisecond);
 
 // The same after the user typed a character into line `state.range(0)` of
 // the text: the reload then replaces every line from there to the written one.
@@ -246,6 +276,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // The keep-layout choice is written to a test folder, not the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
     InitializeRepeatedBenchmarks(argc, argv);
     warmUpTextAreas();
     RatioReporter reporter;
@@ -253,6 +285,8 @@ int main(int argc, char **argv)
     std::printf("\nratio to its reference (lower is faster)\n");
     reporter.printRatio("TIniModel load / inih ini_parse", "BM_IniModelLoad", "BM_InihParse");
     reporter.printRatio("open and show / bare setPlainText", "BM_OpenAndShow", "BM_SetPlainTextFloor");
+    reporter.printRatio("open keeping the layout / open and show", "BM_OpenAndShowKeepingLayout", "BM_OpenAndShow");
+    reporter.printRatio("Save Init keeping the layout / 50 ms", "BM_SaveInitKeepingLayout", {}, 0.050);
     // The Save Init round trip took 970 ms on this file before the reload changed only what differs.
     reporter.printRatio("Save Init round trip / 970 ms", "BM_SaveInitRoundTrip", {}, 0.970);
     benchmark::Shutdown();

@@ -28,13 +28,9 @@ QString TLayoutText::shownText() const
 {
     if (!m_text.contains(u'\r'))
         return m_text;
-    QString shown;
-    shown.reserve(m_text.size());
-    for (qsizetype line = 0; line < lineCount(); ++line) {
-        if (line > 0)
-            shown += u'\n';
-        shown += this->line(line);
-    }
+    QString shown = m_text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(u'\r', u'\n');
     return shown;
 }
 
