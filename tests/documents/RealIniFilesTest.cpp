@@ -5,6 +5,7 @@
 #include "platform/TextCodec.h"
 #include "support/QStringPrinting.h"
 #include "support/TestFiles.h"
+#include "util/StringHelpers.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
@@ -52,93 +53,61 @@ struct ChoiceRestored
     ~ChoiceRestored() { ChooseKeepLayout(false); }
 };
 
-bool isHeader(const QString &trimmed)
-{
-    return trimmed.startsWith(u'[') && trimmed.endsWith(u']');
-}
-
 QString upperName(const QString &name)
 {
-    return QLocale().toUpper(name.trimmed());
+    return QLocale().toUpper(TrimBlanks(name));
 }
 
-// The keep-layout rules written plainly over lines, each with its own line end.
+// The keep-layout rules written plainly over the lines, each with its own line end.
 struct ReferenceText
 {
     explicit ReferenceText(const QString &text)
+        : lines(text.split(QRegularExpression(u"(?<=\r\n|\n)|(?<=\r)(?!\n)"_s)))
+        , lineEnd(lines.size() > 1 ? lines.first().sliced(QString(lines.first()).remove(u'\r').remove(u'\n').size()) : u"\r\n"_s)
     {
-        static const QRegularExpression lineEnds(u"\r\n|\r|\n"_s);
-        qsizetype start = 0;
-        for (const QRegularExpressionMatch &end : lineEnds.globalMatch(text)) {
-            lines << text.sliced(start, end.capturedStart() - start);
-            ends << end.captured();
-            start = end.capturedEnd();
-        }
-        lines << text.sliced(start);
-        ends << QString();
-        lineEnd = ends.size() > 1 ? ends.first() : u"\r\n"_s;
     }
-    QString text() const
-    {
-        QString joined;
-        for (qsizetype i = 0; i < lines.size(); ++i)
-            joined += lines[i] + ends[i];
-        return joined;
-    }
-    QString shown() const { return lines.join(u'\n'); }
-
-    // The lines of the last header named `section`, of the last line named
-    // `key` after it and of the last entry line after it; -1 for none.
-    std::array<qsizetype, 3> find(const QString &section, const QString &key) const
-    {
-        std::array<qsizetype, 3> found{-1, -1, -1};
-        bool inside = false;
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            const QString trimmed = lines[i].trimmed();
-            if (isHeader(trimmed)) {
-                inside = upperName(trimmed.sliced(1, trimmed.size() - 2)) == upperName(section);
-                found = inside ? std::array{i, qsizetype(-1), i} : found;
-            } else if (inside && !trimmed.isEmpty() && !trimmed.startsWith(u';')) {
-                found[2] = i;
-                if (trimmed.contains(u'=') && upperName(trimmed.section(u'=', 0, 0)) == upperName(key))
-                    found[1] = i;
-            }
-        }
-        return found;
-    }
+    QString text() const { return lines.join(QString()); }
+    QString shown() const { return QString(text()).replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n'); }
 
     void write(const QString &section, const QString &key, const QString &value)
     {
-        const auto [header, line, lastEntry] = find(section, key);
-        if (line >= 0) {
-            static const QRegularExpression valueStart(u"^[^=]*=[\\x00-\\x20]*"_s);
-            lines[line] = valueStart.match(lines[line]).captured() + value;
-            return;
+        qsizetype header = -1, found = -1, lastEntry = -1;
+        bool inside = false;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString trimmed = TrimBlanks(lines[i]);
+            if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
+                inside = upperName(trimmed.sliced(1, trimmed.size() - 2)) == upperName(section);
+                std::tie(header, found, lastEntry) = inside ? std::tuple(i, qsizetype(-1), i) : std::tuple(header, found, lastEntry);
+            } else if (inside && !trimmed.isEmpty() && !trimmed.startsWith(u';')) {
+                lastEntry = i;
+                found = trimmed.contains(u'=') && upperName(trimmed.section(u'=', 0, 0)) == upperName(key) ? i : found;
+            }
         }
-        const QString entry = key + u'=' + value;
-        if (header >= 0)
-            insert(lastEntry + 1, {entry});
+        static const QRegularExpression valuePart(u"^([^=]*=[\\x00-\\x09\\x0B\\x0C\\x0E-\\x20]*)[^\\r\\n]*"_s);
+        if (found >= 0)
+            lines[found].replace(valuePart, u"\\1"_s + QString(value).replace(u'\\', u"\\\\"_s));
+        else if (header >= 0)
+            insert(lastEntry + 1, {key + u'=' + value});
         else if (lines == QStringList{QString()})
-            insert(0, {u'[' + section + u']', entry});
+            insert(0, {u'[' + section + u']', key + u'=' + value});
         else // after one empty line, before the empty last line of a text ending with a line end
-            insert(lines.size() - (lines.last().isEmpty() ? 1 : 0), {QString(), u'[' + section + u']', entry});
+            insert(lines.size() - (lines.last().isEmpty() ? 1 : 0), {QString(), u'[' + section + u']', key + u'=' + value});
     }
 
-    // New lines end with the file's line end; after the last line, that line gets one.
-    void insert(qsizetype at, const QStringList &added)
+    // New lines end with the file's line end; after the last line, that line gets one and the last new one none.
+    void insert(qsizetype at, QStringList added)
     {
-        if (at == lines.size())
-            ends.last() = lineEnd;
-        for (qsizetype i = 0; i < added.size(); ++i) {
-            lines.insert(at + i, added[i]);
-            ends.insert(at + i, lineEnd);
+        for (QString &line : added)
+            line += lineEnd;
+        if (at == lines.size()) {
+            lines.last() += lineEnd;
+            added.last().chop(lineEnd.size());
         }
-        if (at == lines.size() - added.size())
-            ends.last() = QString();
+        for (qsizetype i = 0; i < added.size(); ++i)
+            lines.insert(at + i, added[i]);
     }
 
-    QStringList lines;
-    QStringList ends;
+    QStringList lines; // each with its line end
     QString lineEnd;
 };
 
@@ -173,38 +142,36 @@ TEST(RealIniFiles, KeepingTheLayoutAgreesWithTheReference)
         TMDIChild document(collected().folder.path(name));
         document.LoadExistingFile();
         TIniModel &model = *document.IniFile();
-        const auto checkBytes = [&] {
+        const auto writeBoth = [&](const QString &section, const QString &key, const QString &value) {
+            reference.write(section, key, value);
+            model.write(section, key, value);
+        };
+        const auto saveAndCompare = [&] {
+            model.writeFile();
             TextEncoding encoding = decoded.encoding;
             ASSERT_EQ(collected().folder.read(name), encodeText(reference.text(), encoding)) << name.toStdString();
         };
         const QStringList lastLines = model.sections().isEmpty() ? QStringList() : model.sections().constLast().lines;
-        const auto lastKeyLine = std::find_if(lastLines.crbegin(), lastLines.crend(), [](const QString &line) { return line.contains(u'='); });
-        if (lastKeyLine != lastLines.crend()) {
-            const QString section = model.sections().constLast().name;
-            const QString key = lastKeyLine->section(u'=', 0, 0);
-            reference.write(section, key, u"$0000A003,bf;Tarvex"_s);
-            model.write(section, key, u"$0000A003,bf;Tarvex"_s);
+        const auto lastKey = std::find_if(lastLines.crbegin(), lastLines.crend(), [](const QString &line) { return line.contains(u'='); });
+        if (lastKey != lastLines.crend()) {
+            writeBoth(model.sections().constLast().name, lastKey->section(u'=', 0, 0), u"$0000A003,bf;Tarvex"_s);
             SendReEnabled(&document);
             ASSERT_EQ(TextAreaText(document.MemoIni), reference.shown()) << name.toStdString();
-            model.writeFile();
-            checkBytes();
+            saveAndCompare();
             ++lastKeys;
         }
         for (int step = 0; step < 6; ++step) {
             if (random() % 3 == 0) { // a typed line, taken into the model as Save takes it
-                reference.lines.insert(qsizetype(random() % quint32(reference.lines.size())), u"; typed"_s);
-                reference = ReferenceText(reference.lines.join(reference.lineEnd));
-                model.loadText(reference.shown());
+                QStringList shown = reference.shown().split(u'\n');
+                shown.insert(qsizetype(random() % quint32(shown.size())), u"; typed"_s);
+                reference = ReferenceText(shown.join(reference.lineEnd));
+                model.loadText(shown.join(u'\n'));
             } else if (random() % 2 == 0 && !model.sections().isEmpty()) {
                 const TIniSection &section = model.sections()[qsizetype(random() % quint32(model.sections().size()))];
-                const QString key = section.lines.isEmpty() ? u"New"_s : section.lines.constFirst().section(u'=', 0, 0);
-                reference.write(section.name, key, u" v "_s);
-                model.write(section.name, key, u" v "_s);
+                writeBoth(section.name, section.lines.isEmpty() ? u"New"_s : section.lines.constFirst().section(u'=', 0, 0), u" v "_s);
             } else {
-                reference.write(u"TarvexNew"_s, u"Key"_s, QString::number(step));
-                model.write(u"TarvexNew"_s, u"Key"_s, QString::number(step));
-                model.writeFile();
-                checkBytes();
+                writeBoth(u"TarvexNew"_s, u"Key"_s, QString::number(step));
+                saveAndCompare();
             }
             ASSERT_EQ(model.shownText(), reference.shown()) << name.toStdString() << " step " << step;
         }

@@ -3,7 +3,6 @@
 #include "documents/NoticeBar.h"
 #include "support/QStringPrinting.h"
 
-#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -17,18 +16,19 @@ const MessageButton Yes = MessageButton::Yes;
 const MessageButton No = MessageButton::No;
 const MessageButton Cancel = MessageButton::Cancel;
 
-// One close of a document: what it was opened for, what the user did and
-// answered, and what is left.
+// One close: the name opened (the example file lies there when it
+// exists), the typed text, the answers and the Save As choice; then the
+// questions ("%1" the folder), whether it closed and the file that holds the typed text.
 struct CloseCase
 {
-    QString name;                       // relative to the test folder
-    bool fileExists;                    // the example file lies under that name
-    std::optional<QString> typed;       // none: nothing typed
-    std::deque<MessageButton> answers;  // to the questions, in order
-    std::optional<QString> saveAsName;  // the Save As dialog's choice
-    QStringList messages;               // "%1" is the folder
+    QString name;
+    bool fileExists;
+    std::optional<QString> typed;
+    std::deque<MessageButton> answers;
+    std::optional<QString> saveAsName;
+    QStringList messages;
     bool closes;
-    QString writtenName;                // the file expected to hold what was typed
+    QString writtenName;
 };
 
 class ClosingADocument : public DocumentWindow, public ::testing::WithParamInterface<CloseCase>

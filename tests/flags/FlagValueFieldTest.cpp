@@ -166,29 +166,21 @@ TEST_F(BitFrameTest, TheValueFieldAndTheBinaryStripFitTheTablesWidth)
     EXPECT_LE(frame.BinaryWord->sizeHint().width(), columns);
 }
 
-struct UnheldBitsCase
-{
-    QString hexText;
-    std::optional<int> rowWithoutMask; // its mask cleared before the word is set
-    QString hint;                      // empty: the field is not marked
-};
-
 TEST_F(BitFrameTest, BitsThatNoRowHoldsMarkTheValueFieldWithAHint)
 {
     const QString acceptedForms = frame.EDT_Value->toolTip();
-    const UnheldBitsCase cases[] = {
+    // The hex text, the row whose mask is cleared first, and the hint.
+    const std::tuple<QString, int, QString> cases[] = {
         {u"$00000005"_s, 29, u"Bits $00000004 haben keine Zeile in der Tabelle und werden von Save Init nicht geschrieben."_s},
         {u"$80000001"_s, 0, u"Bits $80000000 haben keine Zeile in der Tabelle und werden von Save Init nicht geschrieben."_s},
-        {u"$00000005"_s, {}, {}},
-        {u"$00000001"_s, 29, {}},
+        {u"$00000001"_s, 29, acceptedForms},
     };
-    for (const UnheldBitsCase &c : cases) {
+    for (const auto &[hexText, row, hint] : cases) {
         frame.FillMasks(false);
-        if (c.rowWithoutMask)
-            frame.GridBits->Cell(frame.ColHex->Index(), *c.rowWithoutMask).SetAsString(u"00000000"_s);
-        frame.SetFlagHexA(c.hexText);
-        EXPECT_EQ(frame.EDT_Value->Marked(), !c.hint.isEmpty()) << c.hexText.toStdString();
-        EXPECT_EQ(frame.EDT_Value->toolTip(), c.hint.isEmpty() ? acceptedForms : c.hint) << c.hexText.toStdString();
+        frame.GridBits->Cell(frame.ColHex->Index(), row).SetAsString(u"00000000"_s);
+        frame.SetFlagHexA(hexText);
+        EXPECT_EQ(frame.EDT_Value->Marked(), hint != acceptedForms) << hexText.toStdString();
+        EXPECT_EQ(frame.EDT_Value->toolTip(), hint) << hexText.toStdString();
     }
 }
 
