@@ -2,6 +2,7 @@
 
 #include "DocumentHost.h"
 
+#include "documents/KeepLayoutSetting.h"
 #include "documents/TextAreaView.h"
 #include "platform/ScriptedDesktop.h"
 #include "support/TestFiles.h"
@@ -23,6 +24,12 @@ inline const QByteArray exampleFile = "; settings of myapp\r\n"
 inline const char *const exampleShown = "[ACCESS]\nFLAGS=$0000A001,bf;Read and write\n\n[Paths]\nHome=C:\\data\n\n";
 inline const QByteArray exampleRebuilt =
     "[ACCESS]\r\nFLAGS=$0000A001,bf;Read and write\r\n\r\n[Paths]\r\nHome=C:\\data\r\n\r\n";
+
+// The keep-layout choice is the program's: a test that makes it leaves it off.
+struct KeepLayoutChoiceRestored
+{
+    ~KeepLayoutChoiceRestored() { ChooseKeepLayout(false); }
+};
 
 // One document window in its host, a fresh folder and the scripted desktop.
 class DocumentWindow : public ::testing::Test

@@ -12,24 +12,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const MessageButton Yes = MessageButton::Yes;
-const MessageButton No = MessageButton::No;
-const MessageButton Cancel = MessageButton::Cancel;
+using enum MessageButton;
 
 // One close: the name opened (the example file lies there when it
 // exists), the typed text, the answers and the Save As choice; then the
 // questions ("%1" the folder), whether it closed and the file that holds the typed text.
-struct CloseCase
-{
-    QString name;
-    bool fileExists;
-    std::optional<QString> typed;
-    std::deque<MessageButton> answers;
-    std::optional<QString> saveAsName;
-    QStringList messages;
-    bool closes;
-    QString writtenName;
-};
+using CloseCase = std::tuple<QString, bool, std::optional<QString>, std::deque<MessageButton>, std::optional<QString>,
+                             QStringList, bool, QString>;
 
 class ClosingADocument : public DocumentWindow, public ::testing::WithParamInterface<CloseCase>
 {
@@ -37,28 +26,27 @@ class ClosingADocument : public DocumentWindow, public ::testing::WithParamInter
 
 TEST_P(ClosingADocument, KeepsWhatTheUserHasUnlessTheUserDropsIt)
 {
-    const CloseCase &test = GetParam();
+    const auto &[name, fileExists, typed, answers, saveAsName, messages, closes, writtenName] = GetParam();
     QDir::setCurrent(path(QString()));
-    if (test.fileExists)
-        folder.write(test.name, exampleFile);
-    host.open(test.name == u"NONAME1" ? test.name : path(test.name));
-    if (test.typed)
-        type(*test.typed);
-    desktop.messageAnswers = test.answers;
-    if (test.saveAsName)
-        desktop.fileAnswers = {path(*test.saveAsName)};
-
+    if (fileExists)
+        folder.write(name, exampleFile);
+    host.open(name == u"NONAME1" ? name : path(name));
+    if (typed)
+        type(*typed);
+    desktop.messageAnswers = answers;
+    if (saveAsName)
+        desktop.fileAnswers = {path(*saveAsName)};
     host.closeDocument();
 
-    EXPECT_EQ(desktop.messageTexts().join(u'|'), test.messages.join(u'|').replace(u"%1"_s, path(QString())));
-    EXPECT_EQ(host.document() == nullptr, test.closes);
-    if (test.fileExists) {
-        EXPECT_EQ(folder.read(test.name), exampleFile) << "an unchanged file keeps every byte";
+    EXPECT_EQ(desktop.messageTexts().join(u'|'), messages.join(u'|').replace(u"%1"_s, path(QString())));
+    EXPECT_EQ(host.document() == nullptr, closes);
+    if (fileExists) {
+        EXPECT_EQ(folder.read(name), exampleFile) << "an unchanged file keeps every byte";
     }
-    if (!test.writtenName.isEmpty()) {
-        EXPECT_EQ(folder.read(test.writtenName), test.typed->toUtf8());
+    if (!writtenName.isEmpty()) {
+        EXPECT_EQ(folder.read(writtenName), typed->toUtf8());
     }
-    EXPECT_EQ(QDir(path(QString())).entryList(QDir::Files).size(), qsizetype(test.fileExists || !test.writtenName.isEmpty()));
+    EXPECT_EQ(QDir(path(QString())).entryList(QDir::Files).size(), qsizetype(fileExists || !writtenName.isEmpty()));
 }
 
 const QString saveNew = u"Änderungen in %1/new.ini speichern?"_s;
