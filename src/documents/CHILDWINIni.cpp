@@ -1,6 +1,7 @@
 #include "documents/CHILDWINIni.h"
 
 #include "documents/CHILDWINBit.h"
+#include "documents/DocumentQuestions.h"
 #include "documents/EditItemStates.h"
 #include "documents/FindBar.h"
 #include "documents/GoToLine.h"
@@ -8,7 +9,6 @@
 #include "documents/IniTextArea.h"
 #include "documents/PlainTextPrinter.h"
 #include "documents/ReEnabledEvent.h"
-#include "documents/DocumentQuestions.h"
 #include "documents/TextAreaFlagWords.h"
 #include "documents/TextAreaView.h"
 #include "platform/CommandGuard.h"

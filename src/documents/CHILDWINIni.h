@@ -15,8 +15,11 @@ class QVBoxLayout;
 class TNoticeBar;
 
 // The INI text document window: one INI file as editable plain text. It
-// owns the in-memory INI file from which the text is rebuilt and through
-// which the file is written on Save and on Close.
+// owns the in-memory INI file from which the text is rebuilt (or, keeping
+// the layout, shown as the file holds it) and through which the file is
+// written on Save and, when something changed, on Close. Bars above the
+// text tell when Save would drop the file's layout and when another
+// program changed the file.
 class TMDIChild : public QWidget
 {
     Q_OBJECT
