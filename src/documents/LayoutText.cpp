@@ -2,6 +2,8 @@
 
 #include "documents/TextLines.h"
 
+#include <cstring>
+
 namespace {
 
 // The line end the text uses first; `fallback` for a text of one line.
@@ -28,9 +30,19 @@ QString TLayoutText::shownText() const
 {
     if (!m_text.contains(u'\r'))
         return m_text;
-    QString shown = m_text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(u'\r', u'\n');
+    // Line by line into a buffer of the right size: replacing the line ends
+    // in a copy of a large text takes ten times as long.
+    QString shown(m_text.size(), Qt::Uninitialized);
+    QChar *const out = shown.data();
+    qsizetype size = 0;
+    for (qsizetype number = 0; number < lineCount(); ++number) {
+        const QStringView text = line(number);
+        std::memcpy(out + size, text.data(), std::size_t(text.size()) * sizeof(QChar));
+        size += text.size();
+        if (number + 1 < lineCount())
+            out[size++] = u'\n';
+    }
+    shown.truncate(size);
     return shown;
 }
 
