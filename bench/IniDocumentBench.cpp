@@ -1,6 +1,8 @@
 #include "documents/CHILDWINIni.h"
 #include "documents/FindBar.h"
 #include "documents/IniModel.h"
+#include "documents/KeepLayoutSetting.h"
+#include "documents/LayoutText.h"
 #include "documents/ReEnabledEvent.h"
 #include "InihReference.h"
 #include "RatioReporter.h"
@@ -10,6 +12,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -136,6 +139,22 @@ void BM_OpenAndShow(benchmark::State &state)
 // Several runs each: a single one of nearly a second says little on a shared machine.
 BENCHMARK(BM_OpenAndShow)->Unit(benchmark::kMillisecond)->MinTime(2);
 
+// Documents opened while it lives keep their file's layout.
+struct KeepingLayout
+{
+    KeepingLayout() { ChooseKeepLayout(true); }
+    ~KeepingLayout() { ChooseKeepLayout(false); }
+};
+
+// Showing the file's own text, comments and blank lines included.
+void BM_OpenAndShowKeepingLayout(benchmark::State &state)
+{
+    const KeepingLayout keeping;
+    for (auto _ : state)
+        openLargeDocument();
+}
+BENCHMARK(BM_OpenAndShowKeepingLayout)->Unit(benchmark::kMillisecond)->MinTime(2);
+
 // The floor for opening: the same text put straight into the text area of
 // a document window that has no file (so nothing is loaded), shown.
 void BM_SetPlainTextFloor(benchmark::State &state)
@@ -149,6 +168,21 @@ void BM_SetPlainTextFloor(benchmark::State &state)
     }
 }
 BENCHMARK(BM_SetPlainTextFloor)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+// The floor for opening keeping the layout: the file's own text, larger
+// than the rebuilt one by its comments, blank lines and blanks, put
+// straight into a text area.
+void BM_SetPlainTextFloorKeepingLayout(benchmark::State &state)
+{
+    const QString text = TLayoutText(QString::fromUtf8(generatedIniFile())).shownText();
+    for (auto _ : state) {
+        TMDIChild document(QStringLiteral("NONAME1"));
+        document.MemoIni->setPlainText(text);
+        document.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_SetPlainTextFloorKeepingLayout)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 // "Save Init" from a bit editor: one flag word written, the reload notification sent.
 void saveInit(TMDIChild &document, quint32 flagWord)
@@ -167,6 +201,18 @@ void BM_SaveInitRoundTrip(benchmark::State &state)
         saveInit(*document, ++flagWord);
 }
 BENCHMARK(BM_SaveInitRoundTrip)->Unit(benchmark::kMillisecond);
+
+// Keeping the layout: the line's value replaced in the file's text, and
+// that line alone in the text area.
+void BM_SaveInitKeepingLayout(benchmark::State &state)
+{
+    const KeepingLayout keeping;
+    const std::unique_ptr<TMDIChild> document = openLargeDocument();
+    quint32 flagWord = 0;
+    for (auto _ : state)
+        saveInit(*document, ++flagWord);
+}
+BENCHMARK(BM_SaveInitKeepingLayout)->Unit(benchmark::kMillisecond);
 
 // The same after the user typed a character into line `state.range(0)` of
 // the text: the reload then replaces every line from there to the written one.
@@ -246,6 +292,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // The keep-layout choice is written to a test folder, not the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
     InitializeRepeatedBenchmarks(argc, argv);
     warmUpTextAreas();
     RatioReporter reporter;
@@ -253,6 +301,12 @@ int main(int argc, char **argv)
     std::printf("\nratio to its reference (lower is faster)\n");
     reporter.printRatio("TIniModel load / inih ini_parse", "BM_IniModelLoad", "BM_InihParse");
     reporter.printRatio("open and show / bare setPlainText", "BM_OpenAndShow", "BM_SetPlainTextFloor");
+    reporter.printRatio("open keeping the layout / open and show", "BM_OpenAndShowKeepingLayout", "BM_OpenAndShow");
+    reporter.printRatio("open keeping the layout / its setPlainText", "BM_OpenAndShowKeepingLayout",
+                        "BM_SetPlainTextFloorKeepingLayout");
+    reporter.printRatio("file's own text / rebuilt text, setPlainText", "BM_SetPlainTextFloorKeepingLayout",
+                        "BM_SetPlainTextFloor");
+    reporter.printRatio("Save Init keeping the layout / 50 ms", "BM_SaveInitKeepingLayout", {}, 0.050);
     // The Save Init round trip took 970 ms on this file before the reload changed only what differs.
     reporter.printRatio("Save Init round trip / 970 ms", "BM_SaveInitRoundTrip", {}, 0.970);
     benchmark::Shutdown();

@@ -1,6 +1,7 @@
 #include "app/LeaveQuestion.h"
 
 #include "documents/CHILDWINIni.h"
+#include "documents/DocumentQuestions.h"
 #include "platform/Desktop.h"
 
 #include <QMdiArea>
@@ -10,14 +11,19 @@ bool MayLeaveProgram(QWidget *parent, QMdiArea *documents)
 {
     for (QMdiSubWindow *frame : documents->subWindowList()) {
         const auto *document = qobject_cast<TMDIChild *>(frame->widget());
-        if (!document || !document->HasUnsavedChanges())
+        if (!document)
+            continue;
+        // Typed text without INI file: its Close asks the same question and
+        // writes as Save As does.
+        if (!document->IniFile() && document->HasTypedText()) {
+            if (!frame->close())
+                return false;
+            continue;
+        }
+        if (!document->HasUnsavedChanges())
             continue;
         // Named by the file that Close writes, which Save As does not change.
-        const MessageRequest question{MessageKind::Confirmation,
-                                      QStringLiteral("Änderungen in %1 speichern?").arg(document->IniFile()->fileName()),
-                                      {MessageButton::Yes, MessageButton::No, MessageButton::Cancel},
-                                      {}};
-        switch (desktop().message(parent, question)) {
+        switch (desktop().message(parent, SaveChangesQuestion(document->IniFile()->fileName()))) {
         case MessageButton::Yes:
             if (!frame->close())
                 return false;

@@ -1,6 +1,7 @@
 #include "documents/CHILDWINIni.h"
 
 #include "documents/CHILDWINBit.h"
+#include "documents/DocumentQuestions.h"
 #include "documents/EditItemStates.h"
 #include "documents/FindBar.h"
 #include "documents/GoToLine.h"
@@ -56,6 +57,7 @@ TMDIChild::TMDIChild(const QString &name, QWidget *parent)
 {
     setObjectName(QStringLiteral("MDIChild"));
     setWindowTitle(name);
+    m_unnamed = IsUnnamedDocument(name);
     resize(337, 361);
     setUpMemoIni();
     connectMenus();
@@ -80,6 +82,7 @@ void TMDIChild::setUpMemoIni()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    setUpBars(layout);
     layout->addWidget(MemoIni);
     m_findBar = new FindBar(MemoIni, this);
     layout->addWidget(m_findBar);
@@ -108,23 +111,19 @@ void TMDIChild::connectMenus()
     onChoose(m_menus.Find1, &TMDIChild::Find1Click);
     onChoose(m_menus.Gotoline1, &TMDIChild::Gotoline1Click);
     onChoose(m_menus.OpenBitEditor1, &TMDIChild::OpenBitEditor1Click);
+    connect(m_menus.MI_KeepLayout, &QAction::triggered, this,
+            [this](bool keep) { runCommand(this, [this, keep] { MI_KeepLayoutClick(keep); }); });
     FollowTextAreaForEditItems(m_menus, MemoIni);
-}
-
-void TMDIChild::LoadExistingFile()
-{
-    if (!QFileInfo(windowTitle()).isFile())
-        return; // a new name, or a folder: the document stays without INI file
-    auto model = std::make_unique<TIniModel>(windowTitle());
-    model->loadFromFile();
-    m_iniFile = std::move(model);
-    SetTextAreaText(MemoIni, m_iniFile->rebuiltText(u"\n"));
-    MemoIni->document()->setModified(false);
 }
 
 bool TMDIChild::HasUnsavedChanges() const
 {
     return m_iniFile && (m_iniFile->isModified() || MemoIni->document()->isModified());
+}
+
+bool TMDIChild::HasTypedText() const
+{
+    return MemoIni->document()->isModified();
 }
 
 bool TMDIChild::event(QEvent *event)
@@ -209,7 +208,12 @@ void TMDIChild::OpenBitEditor1Click()
 
 void TMDIChild::openFlagWordOnLine(int line)
 {
-    const std::optional<TFlagWordLocation> flagWord = FlagWordOnLine(MemoIni, line);
+    // Keeping the layout, the file's own lines are read as the in-memory INI
+    // file holds them, so the bit editor writes to the line it came from.
+    const std::optional<TFlagWordLocation> flagWord =
+        m_iniFile && m_iniFile->keepsLayout()
+            ? FindFlagWord([this](int number) { return NormalizedLine(TextAreaLine(MemoIni, number)); }, line)
+            : FlagWordOnLine(MemoIni, line);
     if (!flagWord)
         return;
     auto *editor = new TMDIChildBit(this);
@@ -219,12 +223,14 @@ void TMDIChild::openFlagWordOnLine(int line)
 
 void TMDIChild::closeEvent(QCloseEvent *event)
 {
-    bool written = false;
-    runCommand(this, [this, &written] {
-        FormClose();
-        written = true;
+    bool closing = false;
+    bool failed = true;
+    runCommand(this, [this, &closing, &failed] {
+        closing = FormClose();
+        failed = false;
     });
-    const bool closing = written || closeWithoutWriting();
+    if (failed)
+        closing = closeWithoutWriting();
     event->setAccepted(closing);
     // The bit editors end with the document, silently, before any event
     // could let one of them write into the INI file released by FormClose.
@@ -232,13 +238,37 @@ void TMDIChild::closeEvent(QCloseEvent *event)
         qDeleteAll(findChildren<TMDIChildBit *>(Qt::FindDirectChildrenOnly));
 }
 
-void TMDIChild::FormClose()
+// true when the window may close. Only changes are written: an opened and
+// closed file keeps every byte.
+bool TMDIChild::FormClose()
 {
     if (!m_iniFile)
-        return;
-    m_iniFile->loadText(TextAreaText(MemoIni));
-    m_iniFile->writeFile();
+        return closeKeepingTypedText();
+    if (HasUnsavedChanges()) {
+        if (!mayOverwriteFile())
+            return false;
+        writeIniFile();
+    }
     m_iniFile.reset();
+    return true;
+}
+
+// Text typed into a document without INI file is written only as Save As
+// writes it; closing asks first instead of dropping it.
+bool TMDIChild::closeKeepingTypedText()
+{
+    if (!HasTypedText())
+        return true;
+    switch (desktop().message(this, SaveChangesQuestion(windowTitle()))) {
+    case MessageButton::Yes:
+        return m_unnamed ? saveAs() : writeTextTo(windowTitle());
+    case MessageButton::No:
+        return true;
+    case MessageButton::Ok:
+    case MessageButton::Cancel:
+        break;
+    }
+    return false;
 }
 
 // After the report that the file could not be written: a file that stays
@@ -272,27 +302,46 @@ void TMDIChild::Save1Click()
         inform(QStringLiteral("No Init file exsist! Crate by Save as, please!"));
         return;
     }
-    m_iniFile->loadText(TextAreaText(MemoIni));
-    m_iniFile->writeFile();
+    if (!mayOverwriteFile())
+        return;
+    writeIniFile();
     SendReEnabled(this);
 }
 
 void TMDIChild::Saveas1Click()
 {
+    saveAs();
+}
+
+// true when the text was written.
+bool TMDIChild::saveAs()
+{
     const std::optional<QString> chosen = desktop().saveFileName(this, SaveFileDialog());
     if (!chosen) {
         inform(QStringLiteral("No file will be created!"));
-        return;
+        return false;
     }
-    if (QFileInfo::exists(*chosen)) {
+    return writeTextTo(*chosen);
+}
+
+// The text as shown, to `name`, which becomes the title; asks before an
+// existing file is replaced. true when the text was written.
+bool TMDIChild::writeTextTo(const QString &name)
+{
+    if (QFileInfo::exists(name)) {
         const MessageRequest question{MessageKind::Confirmation, QStringLiteral("File exists! Overwrite?"),
                                       {MessageButton::Yes, MessageButton::No}, {}};
         if (desktop().message(this, question) != MessageButton::Yes)
-            return;
+            return false;
     }
     TextEncoding encoding = documentEncoding();
-    writeFileAtomically(*chosen, encodeText(withCrLf(TextAreaText(MemoIni)), encoding));
-    setWindowTitle(*chosen);
+    writeFileAtomically(name, encodeText(withCrLf(TextAreaText(MemoIni)), encoding));
+    setWindowTitle(name);
+    m_unnamed = false;
+    // Without INI file the text is now on disk; with one, Close still writes the INI file.
+    if (!m_iniFile)
+        MemoIni->document()->setModified(false);
+    return true;
 }
 
 void TMDIChild::Print1Click()
@@ -363,7 +412,12 @@ void TMDIChild::UM_ReEnabled_Do()
         inform(QStringLiteral("No Init file created!"));
         return;
     }
-    ReplaceTextKeepingView(MemoIni, m_iniFile->rebuiltText(u"\n"));
+    // Keeping the layout, the lines written are all that changed, unless the text was typed in.
+    const std::vector<TLineEdit> edits = m_iniFile->takeLineEdits();
+    if (m_iniFile->keepsLayout() && !HasTypedText())
+        ApplyLineEdits(MemoIni, edits);
+    else
+        ReplaceTextKeepingView(MemoIni, m_iniFile->shownText());
     MemoIni->document()->setModified(false); // the text is the model's again
 }
 

@@ -11,10 +11,15 @@
 class FindBar;
 class QKeyEvent;
 class QPlainTextEdit;
+class QVBoxLayout;
+class TNoticeBar;
 
 // The INI text document window: one INI file as editable plain text. It
-// owns the in-memory INI file from which the text is rebuilt and through
-// which the file is written on Save and on Close.
+// owns the in-memory INI file from which the text is rebuilt (or, keeping
+// the layout, shown as the file holds it) and through which the file is
+// written on Save and, when something changed, on Close. Bars above the
+// text tell when Save would drop the file's layout and when another
+// program changed the file.
 class TMDIChild : public QWidget
 {
     Q_OBJECT
@@ -35,6 +40,8 @@ public:
     // Whether Close would write something new: text typed, or a flag word
     // written by a bit editor, since the file was read or last written.
     bool HasUnsavedChanges() const;
+    // Whether the text was typed in since it was shown or last written.
+    bool HasTypedText() const;
 
     QPlainTextEdit *const MemoIni;
 
@@ -48,7 +55,16 @@ protected:
 
 private:
     void setUpMemoIni();
+    void setUpBars(QVBoxLayout *layout);
     void connectMenus();
+    void showFile();
+    void fileChanged();
+    void reloadFile();
+    void MI_KeepLayoutClick(bool keep);
+    bool switchLayout(bool keep);
+    bool mayDropChanges();
+    bool mayOverwriteFile();
+    void writeIniFile();
 
     void Close1Click();
     void Save1Click();
@@ -67,8 +83,11 @@ private:
     bool MemoIniKeyPress(const QKeyEvent &key);
     void MemoIniDblClick(const QPoint &pos);
     void openFlagWordOnLine(int line);
-    void FormClose();
+    bool FormClose();
+    bool closeKeepingTypedText();
     bool closeWithoutWriting();
+    bool saveAs();
+    bool writeTextTo(const QString &name);
     void UM_ReEnabled_Do();
 
     void breakLine();
@@ -77,6 +96,9 @@ private:
 
     TDocumentMenus m_menus;
     FindBar *m_findBar = nullptr;
+    TNoticeBar *m_changedOnDiskBar = nullptr;
+    TNoticeBar *m_keepLayoutBar = nullptr;
     std::unique_ptr<TIniModel> m_iniFile;
+    bool m_unnamed = false; // a new document that Save As must name first
     std::function<QDateTime()> m_printClock = &QDateTime::currentDateTime;
 };

@@ -46,6 +46,9 @@ TDocumentMenus::TDocumentMenus(QWidget *owner)
     Find1 = addItem(Edit1, QStringLiteral("Find1"), QStringLiteral("&Suchen..."), Qt::CTRL | Qt::Key_F);
     Gotoline1 = addItem(Edit1, QStringLiteral("Gotoline1"), QStringLiteral("&Gehe zu Zeile..."), Qt::CTRL | Qt::Key_G);
     Edit1->addSeparator();
+    MI_KeepLayout = addItem(Edit1, QStringLiteral("MI_KeepLayout"), QStringLiteral("Kommentare und Layout &beibehalten"));
+    MI_KeepLayout->setCheckable(true);
+    Edit1->addSeparator();
     // The keypad's Enter opens it as the main Return key does.
     OpenBitEditor1 = addItem(Edit1, QStringLiteral("OpenBitEditor1"), QStringLiteral("&Bit-Editor öffnen"));
     OpenBitEditor1->setShortcuts({Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter});

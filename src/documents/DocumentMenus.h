@@ -33,6 +33,7 @@ struct TDocumentMenus
     QAction *Selectall1 = nullptr;
     QAction *Find1 = nullptr;
     QAction *Gotoline1 = nullptr;
+    QAction *MI_KeepLayout = nullptr; // checkable
     QAction *OpenBitEditor1 = nullptr; // the caret's flag line, as a double click opens it
 
     QList<QMenu *> menus() const { return {File1, Edit1}; }

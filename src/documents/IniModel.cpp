@@ -1,5 +1,6 @@
 #include "documents/IniModel.h"
 
+#include "documents/TextLines.h"
 #include "platform/FileIo.h"
 #include "util/StringHelpers.h"
 
@@ -9,58 +10,8 @@
 #include <algorithm>
 #include <cstring>
 #include <utility>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace {
-
-// The position of the first CR or LF in `text` from `from` on, or its size.
-qsizetype nextLineEnd(QStringView text, qsizetype from)
-{
-    const char16_t *const chars = text.utf16();
-    const qsizetype size = text.size();
-    qsizetype pos = from;
-#if defined(__SSE2__)
-    // Eight characters at a time are passed over while none is at or below
-    // CR; in the first eight that hold one (a tab, say), the characters from
-    // there on are looked at singly.
-    const __m128i cr = _mm_set1_epi16(u'\r');
-    while (pos + 8 <= size) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + pos));
-        const int low = _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(block, cr), _mm_setzero_si128()));
-        if (low == 0) {
-            pos += 8;
-            continue;
-        }
-        const qsizetype end = pos + 8;
-        for (pos += qCountTrailingZeroBits(unsigned(low)) / 2; pos < end; ++pos) {
-            if (chars[pos] == u'\r' || chars[pos] == u'\n')
-                return pos;
-        }
-    }
-#endif
-    for (; pos < size; ++pos) {
-        if (chars[pos] == u'\r' || chars[pos] == u'\n')
-            return pos;
-    }
-    return size;
-}
-
-// Calls `take` with every line of `text` (ended by CR LF, CR or LF), as
-// views into it; a text ending in a line end has an empty last line. A
-// line's end is read before the line is taken, so `take` may write over both.
-template<typename TakeLine>
-void forEachLine(QStringView text, TakeLine take)
-{
-    qsizetype start = 0;
-    for (qsizetype pos = nextLineEnd(text, 0); pos < text.size(); pos = nextLineEnd(text, start)) {
-        const bool crLf = text[pos] == u'\r' && pos + 1 < text.size() && text[pos + 1] == u'\n';
-        take(text.sliced(start, pos - start));
-        start = pos + (crLf ? 2 : 1);
-    }
-    take(text.sliced(start));
-}
 
 bool isSectionHeader(QStringView trimmedLine)
 {
@@ -148,18 +99,47 @@ LineRole roleOf(QStringView trimmedLine, bool inSection)
     return inSection ? LineRole::Entry : LineRole::Dropped;
 }
 
-void appendLine(QList<TIniSection> &sections, QStringView trimmedLine, LinesInPlace &buffer)
+LineRole appendLine(QList<TIniSection> &sections, QStringView trimmedLine, LinesInPlace &buffer)
 {
-    switch (roleOf(trimmedLine, !sections.isEmpty())) {
+    const LineRole role = roleOf(trimmedLine, !sections.isEmpty());
+    switch (role) {
     case LineRole::Dropped:
-        return;
+        break;
     case LineRole::Header:
-        sections.append({buffer.line(TrimBlanksView(trimmedLine.sliced(1, trimmedLine.size() - 2))), {}});
-        return;
+        sections.append({buffer.line(TrimBlanksView(trimmedLine.sliced(1, trimmedLine.size() - 2))), {}, -1, {}});
+        break;
     case LineRole::Entry:
         sections.last().lines.append(normalizedEntry(trimmedLine, buffer));
-        return;
+        break;
     }
+    return role;
+}
+
+// Whether `fileText` and `shown` (lines separated by "\n") hold the same lines.
+bool sameButForLineEnds(QStringView fileText, QStringView shown)
+{
+    qsizetype pos = 0;
+    bool same = true;
+    ForEachLine(fileText, [&](QStringView line) {
+        if (!same || pos > shown.size()) {
+            same = false;
+            return;
+        }
+        const qsizetype newLine = shown.indexOf(u'\n', pos);
+        const qsizetype end = newLine < 0 ? shown.size() : newLine;
+        same = shown.sliced(pos, end - pos) == line;
+        pos = end + 1;
+    });
+    return same && pos == shown.size() + 1;
+}
+
+// Where the value of an entry line begins: after its first "=" and the blanks that follow it.
+qsizetype valueStart(QStringView line)
+{
+    qsizetype start = line.indexOf(u'=') + 1;
+    while (start < line.size() && line[start].unicode() <= 32)
+        ++start;
+    return start;
 }
 
 } // namespace
@@ -171,8 +151,17 @@ TIniModel::TIniModel(const QString &fileName)
 
 void TIniModel::loadFromFile()
 {
-    DecodedText decoded = decodeText(readWholeFile(m_fileName));
-    loadText(std::move(decoded.text));
+    const QByteArray bytes = readWholeFile(m_fileName);
+    DecodedText decoded = decodeText(bytes);
+    m_layout.reset(); // the file's own line end, not the one read before
+    if (m_keepLayout) {
+        loadText(std::move(decoded.text));
+    } else {
+        const QString fileText = decoded.text;
+        loadText(std::move(decoded.text));
+        m_readInNormalForm = sameButForLineEnds(fileText, rebuiltText(u"\n"));
+    }
+    m_stamp = TFileStamp(m_fileName, bytes);
     m_encoding = decoded.encoding;
     m_modified = false;
 }
@@ -183,8 +172,58 @@ void TIniModel::loadText(QString text)
     m_sections.clear();
     m_upperSectionNames.clear();
     m_upperKeys.clear();
+    if (m_keepLayout) {
+        loadKeepingLayout(std::move(text));
+        return;
+    }
+    m_layout.reset();
     LinesInPlace buffer(std::move(text));
-    forEachLine(buffer.text(), [this, &buffer](QStringView line) { appendLine(m_sections, TrimBlanksView(line), buffer); });
+    ForEachLine(buffer.text(), [this, &buffer](QStringView line) { appendLine(m_sections, TrimBlanksView(line), buffer); });
+}
+
+// The model by the same rules, each line knowing its shown line.
+void TIniModel::loadKeepingLayout(QString text)
+{
+    const QString lineEnd = m_layout ? m_layout->lineEnd() : QStringLiteral("\r\n");
+    if (m_layout && lineEnd != u"\n") // the text area's lines, back to the file's line end
+        text.replace(u'\n', lineEnd);
+    m_layout.emplace(text, lineEnd);
+    LinesInPlace buffer(std::move(text));
+    qsizetype number = 0;
+    ForEachLine(buffer.text(), [this, &buffer, &number](QStringView line) {
+        switch (appendLine(m_sections, TrimBlanksView(line), buffer)) {
+        case LineRole::Dropped:
+            break;
+        case LineRole::Header:
+            m_sections.last().headerLine = number;
+            break;
+        case LineRole::Entry:
+            m_sections.last().shownLines.append(number);
+            break;
+        }
+        ++number;
+    });
+}
+
+QString TIniModel::shownText() const
+{
+    return m_layout ? m_layout->shownText() : rebuiltText(u"\n");
+}
+
+std::vector<TLineEdit> TIniModel::takeLineEdits()
+{
+    return m_layout ? m_layout->takeEdits() : std::vector<TLineEdit>();
+}
+
+QString NormalizedLine(QStringView line)
+{
+    const QStringView trimmed = TrimBlanksView(line);
+    if (isSectionHeader(trimmed))
+        return u'[' + TrimBlanksView(trimmed.sliced(1, trimmed.size() - 2)) + u']';
+    const qsizetype equals = trimmed.indexOf(u'=');
+    if (equals < 0)
+        return trimmed.toString();
+    return TrimBlanksView(trimmed.first(equals)) + u'=' + TrimBlanksView(trimmed.sliced(equals + 1));
 }
 
 QList<int> RebuiltLineSources(QStringView text)
@@ -192,7 +231,7 @@ QList<int> RebuiltLineSources(QStringView text)
     QList<int> sources;
     bool inSection = false;
     int number = 0;
-    forEachLine(text, [&](QStringView line) {
+    ForEachLine(text, [&](QStringView line) {
         ++number;
         switch (roleOf(TrimBlanksView(line), inSection)) {
         case LineRole::Dropped:
@@ -235,7 +274,9 @@ QString TIniModel::rebuiltText(QStringView lineEnd) const
 void TIniModel::writeFile()
 {
     TextEncoding encoding = m_encoding;
-    writeFileAtomically(m_fileName, encodeText(rebuiltText(u"\r\n"), encoding));
+    const QByteArray bytes = encodeText(m_layout ? m_layout->text() : rebuiltText(u"\r\n"), encoding);
+    writeFileAtomically(m_fileName, bytes);
+    m_stamp = TFileStamp(m_fileName, bytes);
     m_encoding = encoding; // text the old encoding could not hold is now UTF-8 on disk
     m_modified = false;
 }
@@ -243,6 +284,10 @@ void TIniModel::writeFile()
 void TIniModel::write(const QString &section, const QString &key, const QString &value)
 {
     m_modified = true;
+    if (m_layout) {
+        writeKeepingLayout(section, key, value);
+        return;
+    }
     const QLocale locale;
     const qsizetype index = sectionIndexForWriting(section, locale);
     QStringList &lines = m_sections[index].lines;
@@ -280,7 +325,62 @@ TIniKeyPlace TIniModel::placeOfKey(const QString &section, const QString &key) c
     return place;
 }
 
-qsizetype TIniModel::sectionIndexForWriting(const QString &section, const QLocale &locale)
+// Found as write() finds it; only the text after the "=" of the key's
+// line changes, or a line or a section is added.
+void TIniModel::writeKeepingLayout(const QString &section, const QString &key, const QString &value)
+{
+    const QLocale locale;
+    const std::optional<qsizetype> index = lastSectionNamed(section, locale);
+    if (!index) {
+        appendSectionKeepingLayout(section, key + u'=' + value, locale);
+        return;
+    }
+    TIniSection &found = m_sections[*index];
+    UpperKeys &upperKeys = upperKeysOf(*index, locale);
+    const std::optional<QString> upperKey = locale.toUpper(key);
+    const auto last = std::find(upperKeys.crbegin(), upperKeys.crend(), upperKey);
+    if (last != upperKeys.crend()) {
+        const qsizetype i = upperKeys.crend() - last - 1;
+        const QStringView old = m_layout->line(found.shownLines[i]);
+        const QString line = old.first(valueStart(old)) + value;
+        m_layout->replaceLine(found.shownLines[i], line);
+        found.lines[i] = NormalizedLine(line); // its name stays the same
+        return;
+    }
+    const qsizetype after = found.shownLines.isEmpty() ? found.headerLine : found.shownLines.constLast();
+    const QString line = key + u'=' + value;
+    m_layout->insertLineAfter(after, line);
+    moveShownLinesAfter(after);
+    found.lines.append(NormalizedLine(line));
+    found.shownLines.append(after + 1);
+    upperKeys.append(upperKeyOf(found.lines.constLast(), locale));
+}
+
+void TIniModel::appendSectionKeepingLayout(const QString &section, const QString &entry, const QLocale &locale)
+{
+    m_layout->appendAfterEmptyLine({u'[' + section + u']', entry});
+    // After the entry line comes the empty last line of a text that ends with a line end.
+    const qsizetype lastLine = m_layout->lineCount() - 1;
+    const qsizetype entryLine = m_layout->line(lastLine).isEmpty() ? lastLine - 1 : lastLine;
+    const QString header = NormalizedLine(m_layout->line(entryLine - 1));
+    m_sections.append({header.sliced(1, header.size() - 2), {NormalizedLine(entry)}, entryLine - 1, {entryLine}});
+    m_upperSectionNames.append(locale.toUpper(m_sections.constLast().name));
+}
+
+// A line was inserted after shown line `line`: every later line moves down one.
+void TIniModel::moveShownLinesAfter(qsizetype line)
+{
+    for (TIniSection &section : m_sections) {
+        if (section.headerLine > line)
+            ++section.headerLine;
+        for (qsizetype &shown : section.shownLines) {
+            if (shown > line)
+                ++shown;
+        }
+    }
+}
+
+std::optional<qsizetype> TIniModel::lastSectionNamed(const QString &section, const QLocale &locale)
 {
     if (m_upperSectionNames.size() != m_sections.size()) { // not made since the last load
         m_upperSectionNames.clear();
@@ -288,9 +388,14 @@ qsizetype TIniModel::sectionIndexForWriting(const QString &section, const QLocal
             m_upperSectionNames.append(locale.toUpper(existing.name));
     }
     const qsizetype found = m_upperSectionNames.lastIndexOf(locale.toUpper(section));
-    if (found >= 0)
-        return found;
-    m_sections.append({section, {}});
+    return found >= 0 ? std::optional<qsizetype>(found) : std::nullopt;
+}
+
+qsizetype TIniModel::sectionIndexForWriting(const QString &section, const QLocale &locale)
+{
+    if (const std::optional<qsizetype> found = lastSectionNamed(section, locale))
+        return *found;
+    m_sections.append({section, {}, -1, {}});
     m_upperSectionNames.append(locale.toUpper(section));
     return m_sections.size() - 1;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documents/LayoutText.h"
+#include "platform/FileStamp.h"
 #include "platform/TextCodec.h"
 
 #include <QHash>
@@ -16,6 +18,10 @@ struct TIniSection
 {
     QString name;
     QStringList lines;
+    // Keeping the layout: the shown line (from 0) of the header and of each
+    // entry line; otherwise none.
+    qsizetype headerLine = -1;
+    QList<qsizetype> shownLines;
 
     bool operator==(const TIniSection &) const = default;
 };
@@ -34,9 +40,15 @@ struct TIniKeyPlace
 // ends each section.
 QList<int> RebuiltLineSources(QStringView text);
 
+// A line as the model keeps it: trimmed, a section header's name trimmed
+// inside its brackets, blanks around an entry's first "=" dropped.
+QString NormalizedLine(QStringView line);
+
 // The in-memory INI file of a document: ordered sections of entry lines,
 // bound to one file. Comments, blank lines and text before the first
 // section are not kept, so the rebuilt text is the file's normal form.
+// Keeping the layout, the model also holds the file's own text, shows and
+// writes that, and write() changes only the line of its key there.
 class TIniModel
 {
 public:
@@ -49,18 +61,37 @@ public:
     // The encoding the file was read in and is written back in.
     const TextEncoding &encoding() const { return m_encoding; }
 
+    // Whether the text shown and written is the file's own (from the next
+    // load on) or the rebuilt one.
+    bool keepsLayout() const { return m_keepLayout; }
+    void setKeepLayout(bool keep) { m_keepLayout = keep; }
+    // Whether the rebuilt text of the file last read in the default way
+    // differed from the file's own text only in line ends.
+    bool readInNormalForm() const { return m_readInNormalForm; }
+
     // Whether the content changed since the file was read or last written.
     bool isModified() const { return m_modified; }
+    // Whether another program changed the file since it was read or last written.
+    bool changedOnDisk() const { return m_stamp.changedOnDisk(); }
 
     // Reads the bound file; raises FileOpenError with the path and the reason.
     void loadFromFile();
     // Replaces the content by the lines of `text` (ended by CR LF, CR or LF).
+    // Keeping the layout, `text` becomes the file's text with the line end
+    // the file used.
     void loadText(QString text);
+
+    // The text a document shows: the file's own keeping the layout, else
+    // the rebuilt text; lines separated by "\n".
+    QString shownText() const;
+    // The lines of the shown text changed by write() since last taken.
+    std::vector<TLineEdit> takeLineEdits();
 
     // "[name]", the section's lines, one empty line; each line followed by `lineEnd`.
     QString rebuiltText(QStringView lineEnd) const;
-    // Replaces the bound file by the rebuilt text with CR LF line ends, in
-    // the file's encoding; raises FileCreateError.
+    // Replaces the bound file by the rebuilt text with CR LF line ends (or,
+    // keeping the layout, by its own text), in the file's encoding; raises
+    // FileCreateError.
     void writeFile();
 
     // Sets key=value in the last section named `section` (ignoring case),
@@ -73,6 +104,11 @@ public:
 private:
     using UpperKeys = QList<std::optional<QString>>; // one per line, none for a line without "="
 
+    void loadKeepingLayout(QString text);
+    void writeKeepingLayout(const QString &section, const QString &key, const QString &value);
+    void appendSectionKeepingLayout(const QString &section, const QString &entry, const QLocale &locale);
+    void moveShownLinesAfter(qsizetype line);
+    std::optional<qsizetype> lastSectionNamed(const QString &section, const QLocale &locale);
     qsizetype sectionIndexForWriting(const QString &section, const QLocale &locale);
     UpperKeys &upperKeysOf(qsizetype sectionIndex, const QLocale &locale);
 
@@ -80,6 +116,10 @@ private:
     QList<TIniSection> m_sections;
     TextEncoding m_encoding; // UTF-8 for a file not read yet
     bool m_modified = false;
+    bool m_keepLayout = false;
+    bool m_readInNormalForm = true;
+    std::optional<TLayoutText> m_layout; // the file's own text, while keeping the layout
+    TFileStamp m_stamp; // of the bytes last read or written
     // The names write() compares, upper-cased by the user's locale once:
     // made when write() first needs them and kept in step with the
     // sections; the keys only of the sections written into.

@@ -204,4 +204,26 @@ void ReplaceTextKeepingView(QPlainTextEdit *edit, const QString &text)
     edit->horizontalScrollBar()->setValue(horizontal);
 }
 
+void ApplyLineEdits(QPlainTextEdit *edit, const std::vector<TLineEdit> &edits)
+{
+    if (edits.empty())
+        return;
+    QTextDocument *document = edit->document();
+    QTextCursor change(document);
+    for (const TLineEdit &lineEdit : edits) {
+        const QTextBlock first = document->findBlockByNumber(int(lineEdit.line));
+        change.setPosition(first.position());
+        QString text = lineEdit.lines.join(u'\n');
+        if (lineEdit.removed > 0) {
+            const QTextBlock last = document->findBlockByNumber(int(lineEdit.line + lineEdit.removed - 1));
+            change.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+            change.removeSelectedText();
+        } else {
+            text += u'\n';
+        }
+        InsertShowingBreakers(change, text);
+    }
+    forgetUndoAndChanges(document);
+}
+
 #include "TextAreaView.moc"

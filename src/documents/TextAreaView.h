@@ -1,6 +1,9 @@
 #pragma once
 
+#include "documents/LayoutText.h"
+
 #include <QString>
+#include <vector>
 
 class QPlainTextEdit;
 class QPoint;
@@ -35,3 +38,7 @@ void InsertIntoTextArea(QPlainTextEdit *edit, const QString &text);
 // from what it shows, and keeps the scroll position, and the caret on its
 // line where that line still exists.
 void ReplaceTextKeepingView(QPlainTextEdit *edit, const QString &text);
+
+// Applies line edits of the text the text area shows, in order, touching
+// no other line; as after a replacement, undo cannot bring the old lines back.
+void ApplyLineEdits(QPlainTextEdit *edit, const std::vector<TLineEdit> &edits);

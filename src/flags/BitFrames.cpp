@@ -125,8 +125,10 @@ void TBitFrame::SetFlagHexA(const QString &Value)
     m_hexValue = word;
     showWordControls();
     RecalculationBatch batch(*this);
+    quint32 held = 0;
     for (int row = 0; row < GridBits->RowCount(); ++row) {
         const quint32 mask = ReadHexNumber(u'$' + maskText(row));
+        held |= mask;
         if (FieldRunOf(mask)) {
             // A field takes the word's bits under its mask, or adds them.
             m_fieldBits = (m_oredFlag ? m_fieldBits : m_fieldBits & ~mask) | (word & mask);
@@ -135,6 +137,8 @@ void TBitFrame::SetFlagHexA(const QString &Value)
             GridBits->Cell(ColBit->Index(), row).SetAsBoolean(*tick);
         }
     }
+    // No tick can hold them, so the recalculated word, and Save Init, drop them.
+    EDT_Value->ShowUnheldBits(word & ~held);
 }
 
 void TBitFrame::SetSection(const QString &Value)

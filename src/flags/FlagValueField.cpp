@@ -29,6 +29,12 @@ QColor errorBackground(const QPalette &palette)
 
 } // namespace
 
+QString UnheldBitsHint(quint32 bits)
+{
+    return QStringLiteral("Bits $%1 haben keine Zeile in der Tabelle und werden von Save Init nicht geschrieben.")
+        .arg(HexDigits8(bits));
+}
+
 TFlagValueField::TFlagValueField(QWidget *parent)
     : QLineEdit(parent)
 {
@@ -82,17 +88,31 @@ void TFlagValueField::enter()
         OnEnter(*word);
 }
 
+void TFlagValueField::ShowUnheldBits(quint32 bits)
+{
+    if (bits == m_unheldBits)
+        return;
+    m_unheldBits = bits;
+    showMark();
+}
+
 void TFlagValueField::setMarked(bool marked)
 {
     if (marked == m_marked)
         return;
     m_marked = marked;
+    showMark();
+}
+
+void TFlagValueField::showMark()
+{
     // A palette that sets no role inherits every colour again.
     QPalette colours;
-    if (marked)
+    if (Marked())
         colours.setColor(QPalette::Base, errorBackground(palette()));
     setPalette(colours);
-    setToolTip(marked ? rejectedHint : acceptedForms);
-    // A screen reader says the hint the tool tip shows while the field is marked.
-    setAccessibleDescription(marked ? rejectedHint : acceptedForms);
+    const QString hint = m_marked ? rejectedHint : m_unheldBits != 0 ? UnheldBitsHint(m_unheldBits) : acceptedForms;
+    setToolTip(hint);
+    // A screen reader says the hint the tool tip shows.
+    setAccessibleDescription(hint);
 }

@@ -2,6 +2,7 @@
 
 #include "app/ProgramPicture.h"
 #include "documents/CHILDWINIni.h"
+#include "documents/TextAreaView.h"
 #include "support/QStringPrinting.h"
 
 #include <QDir>
@@ -112,7 +113,8 @@ TEST_F(MainWindow, CloseWritesTheDocumentAndBringsTheFrameBack)
     folder.write(QStringLiteral("a.ini"), "[A]\r\n");
     desktop.fileAnswers = {folder.path(QStringLiteral("a.ini"))};
     run("FileOpen1");
-    document()->MemoIni->setPlainText(QStringLiteral("[A]\n x = 1"));
+    document()->MemoIni->moveCursor(QTextCursor::End);
+    InsertIntoTextArea(document()->MemoIni, QStringLiteral("\n x = 1")); // typed, so Close writes
     closeDocument();
     EXPECT_EQ(documentCount(), 0);
     EXPECT_EQ(folder.read(QStringLiteral("a.ini")), "[A]\r\nx=1\r\n\r\n");

@@ -87,4 +87,16 @@ INSTANTIATE_TEST_SUITE_P(
                       LeaveCase{Change::Typed, MessageButton::Cancel, false, original, "Exit1"},
                       LeaveCase{Change::Typed, MessageButton::Yes, true, rebuilt + "[B]\r\n\r\n", "Exit1"}));
 
+TEST_F(MainWindow, LeavingWithTextTypedIntoANewDocumentAsksAndSavesAs)
+{
+    run("FileNew1");
+    QTest::keyClicks(document()->MemoIni, QStringLiteral("[B]"));
+    desktop.messageAnswers = {MessageButton::Yes};
+    desktop.fileAnswers = {folder.path(QStringLiteral("typed.ini"))};
+    run("FileExit1");
+    EXPECT_EQ(desktop.messageTexts(), QStringList{QStringLiteral("Änderungen in NONAME1 speichern?")});
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(folder.read(QStringLiteral("typed.ini")), "[B]");
+}
+
 } // namespace

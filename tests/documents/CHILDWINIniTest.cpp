@@ -134,11 +134,17 @@ TEST_F(DocumentWindow, CloseWritesTheTextAndDestroysTheWindow)
     EXPECT_TRUE(desktop.calls().empty());
 }
 
-// Root may write anywhere: a folder standing where the file was stops the write.
+// Root may write anywhere: a folder standing where the file was stops the
+// write. The file is then gone, which Close first asks about.
 void makeUnwritable(const QString &file)
 {
     QFile::remove(file);
     QFileInfo(file).dir().mkdir(QFileInfo(file).fileName());
+}
+
+QString overwriteQuestion(const QString &file)
+{
+    return u"Die Datei " + file + u" wurde außerhalb von Tarvex geändert. Trotzdem überschreiben?";
 }
 
 QString closeAnywayQuestion(const QString &file)
@@ -151,15 +157,16 @@ TEST_F(DocumentWindow, CloseThatCannotWriteKeepsTheWindowAndItsText)
     openExample();
     type(QStringLiteral("[Kept]\nk = v"));
     makeUnwritable(path(QStringLiteral("myapp_v2.ini")));
-    desktop.messageAnswers = {MessageButton::Ok, MessageButton::No};
+    desktop.messageAnswers = {MessageButton::Yes, MessageButton::Ok, MessageButton::No};
     host.closeDocument();
 
     ASSERT_NE(host.document(), nullptr);
     EXPECT_EQ(desktop.messageTexts(),
-              QStringList({u"Datei \"" + path(QStringLiteral("myapp_v2.ini")) + u"\" kann nicht erstellt werden. Der Pfad ist ein Ordner.",
+              QStringList({overwriteQuestion(path(QStringLiteral("myapp_v2.ini"))),
+                           u"Datei \"" + path(QStringLiteral("myapp_v2.ini")) + u"\" kann nicht erstellt werden. Der Pfad ist ein Ordner.",
                            closeAnywayQuestion(path(QStringLiteral("myapp_v2.ini")))}));
-    EXPECT_EQ(desktop.messages()[1].kind, MessageKind::Confirmation);
-    EXPECT_EQ(desktop.messages()[1].buttons, (QList<MessageButton>{MessageButton::Yes, MessageButton::No}));
+    EXPECT_EQ(desktop.messages()[2].kind, MessageKind::Confirmation);
+    EXPECT_EQ(desktop.messages()[2].buttons, (QList<MessageButton>{MessageButton::Yes, MessageButton::No}));
     EXPECT_EQ(shownText(), u"[Kept]\nk = v");
     ASSERT_NE(host.document()->IniFile(), nullptr);
     EXPECT_EQ(host.document()->IniFile()->rebuiltText(u"\n"), u"[Kept]\nk=v\n\n");
@@ -170,12 +177,12 @@ TEST_F(DocumentWindow, CloseThatCannotWriteClosesWithoutWritingWhenTheUserSaysSo
     openExample();
     type(QStringLiteral("[Lost]"));
     makeUnwritable(path(QStringLiteral("myapp_v2.ini")));
-    desktop.messageAnswers = {MessageButton::Ok, MessageButton::Yes};
+    desktop.messageAnswers = {MessageButton::Yes, MessageButton::Ok, MessageButton::Yes};
     host.closeDocument();
 
     EXPECT_EQ(host.document(), nullptr);
-    ASSERT_EQ(desktop.messageTexts().size(), 2);
-    EXPECT_EQ(desktop.messageTexts()[1], closeAnywayQuestion(path(QStringLiteral("myapp_v2.ini"))));
+    ASSERT_EQ(desktop.messageTexts().size(), 3);
+    EXPECT_EQ(desktop.messageTexts()[2], closeAnywayQuestion(path(QStringLiteral("myapp_v2.ini"))));
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("myapp_v2.ini"))).isDir());
 }
 
@@ -230,7 +237,8 @@ TEST_F(DocumentWindow, MenusCarryTheirItemsAndShortcuts)
     EXPECT_EQ(items.join(u'|'),
               u"&File|&New |&Open... |&Close |&Save |Save &as... |&Print |Printer setup... |-|E&xit |"
               u"&Edit|Cu&t Ctrl+X|&Copy Ctrl+C|&Paste Ctrl+V|De&lete Ctrl+D|-|Select &all Ctrl+A|-|"
-              u"&Suchen... Ctrl+F|&Gehe zu Zeile... Ctrl+G|-|&Bit-Editor öffnen Ctrl+Return");
+              u"&Suchen... Ctrl+F|&Gehe zu Zeile... Ctrl+G|-|Kommentare und Layout &beibehalten |-|"
+              u"&Bit-Editor öffnen Ctrl+Return");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "DocumentHost.h"
 
+#include "documents/KeepLayoutSetting.h"
 #include "documents/TextAreaView.h"
 #include "platform/ScriptedDesktop.h"
 #include "support/TestFiles.h"
@@ -24,6 +25,12 @@ inline const char *const exampleShown = "[ACCESS]\nFLAGS=$0000A001,bf;Read and w
 inline const QByteArray exampleRebuilt =
     "[ACCESS]\r\nFLAGS=$0000A001,bf;Read and write\r\n\r\n[Paths]\r\nHome=C:\\data\r\n\r\n";
 
+// The keep-layout choice is the program's: a test that makes it leaves it off.
+struct KeepLayoutChoiceRestored
+{
+    ~KeepLayoutChoiceRestored() { ChooseKeepLayout(false); }
+};
+
 // One document window in its host, a fresh folder and the scripted desktop.
 class DocumentWindow : public ::testing::Test
 {
@@ -35,7 +42,12 @@ protected:
     }
     QString path(const QString &name) const { return folder.path(name); }
     QString shownText() const { return TextAreaText(host.document()->MemoIni); }
-    void type(const QString &text) const { host.document()->MemoIni->setPlainText(text); }
+    // In place of the whole text, as the user types or pastes it.
+    void type(const QString &text) const
+    {
+        host.document()->MemoIni->selectAll();
+        InsertIntoTextArea(host.document()->MemoIni, text);
+    }
 
     CurrentDirectoryGuard guard; // Save As moves the current directory
     ScriptedDesktop desktop;

@@ -177,4 +177,22 @@ TEST_F(BitFrameTest, TheValueFieldAndTheBinaryStripFitTheTablesWidth)
     EXPECT_LE(frame.BinaryWord->sizeHint().width(), columns);
 }
 
+TEST_F(BitFrameTest, BitsThatNoRowHoldsMarkTheValueFieldWithAHint)
+{
+    const QString acceptedForms = frame.EDT_Value->toolTip();
+    // The hex text, the row whose mask is cleared first, and the hint.
+    const std::tuple<QString, int, QString> cases[] = {
+        {u"$00000005"_s, 29, u"Bits $00000004 haben keine Zeile in der Tabelle und werden von Save Init nicht geschrieben."_s},
+        {u"$80000001"_s, 0, u"Bits $80000000 haben keine Zeile in der Tabelle und werden von Save Init nicht geschrieben."_s},
+        {u"$00000001"_s, 29, acceptedForms},
+    };
+    for (const auto &[hexText, row, hint] : cases) {
+        frame.FillMasks(false);
+        frame.GridBits->Cell(frame.ColHex->Index(), row).SetAsString(u"00000000"_s);
+        frame.SetFlagHexA(hexText);
+        EXPECT_EQ(frame.EDT_Value->Marked(), hint != acceptedForms) << hexText.toStdString();
+        EXPECT_EQ(frame.EDT_Value->toolTip(), hint) << hexText.toStdString();
+    }
+}
+
 } // namespace
