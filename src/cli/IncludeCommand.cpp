@@ -19,7 +19,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <memory>
-#include <sys/stat.h>
 
 namespace {
 
@@ -119,25 +118,22 @@ private:
             const QString path = IncludeFileName(source.flagFileBase, source.bottomUp, m_arguments.form);
             writeFileAtomically(path, bytes);
             print(path.toUtf8() + '\n');
-        } else if (*m_arguments.output == QStringLiteral("-")) {
+        } else if (*m_arguments.output == QStringLiteral("-") || namesStandardOutput(*m_arguments.output)) {
+            // Through the open descriptor: a file standard output appends
+            // to (a build's log) keeps what it holds, and no path follows
+            // the header.
             print(bytes);
         } else {
             writeFileAtomically(*m_arguments.output, bytes);
-            if (!isStandardOutput(*m_arguments.output))
-                print(QFileInfo(*m_arguments.output).absoluteFilePath().toUtf8() + '\n');
+            print(QFileInfo(*m_arguments.output).absoluteFilePath().toUtf8() + '\n');
         }
     }
 
-    // Whether `path` names what standard output writes to (/dev/stdout):
-    // its path would land behind the file's own bytes.
-    bool isStandardOutput(const QString &path) const
+    // Whether `path` names what standard output writes to (/dev/stdout).
+    bool namesStandardOutput(const QString &path) const
     {
         const auto *out = qobject_cast<const QFile *>(&m_out);
-        struct stat written {};
-        struct stat target {};
-        return out && ::fstat(out->handle(), &written) == 0 &&
-               ::stat(QFile::encodeName(path).constData(), &target) == 0 && written.st_dev == target.st_dev &&
-               written.st_ino == target.st_ino;
+        return out && NamesOpenFile(out->handle(), path);
     }
 
     // A build must not go on with a header that never arrived.

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -111,4 +112,12 @@ QByteArray readWholeFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         throw FileOpenError(info.absoluteFilePath(), failureReason(file, errno));
     return bytes;
+}
+
+bool NamesOpenFile(int descriptor, const QString &path)
+{
+    struct stat open {};
+    struct stat named {};
+    return ::fstat(descriptor, &open) == 0 && ::stat(QFile::encodeName(path).constData(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }

@@ -14,3 +14,8 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes);
 
 // Reads the whole file; raises FileOpenError with the path and the reason.
 QByteArray readWholeFile(const QString &path);
+
+// Whether `path` names the file that the open `descriptor` writes to
+// (/dev/stdout when standard output is that file): the same node, not
+// merely the same name.
+bool NamesOpenFile(int descriptor, const QString &path);
