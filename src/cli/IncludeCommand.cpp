@@ -113,12 +113,12 @@ private:
 
     void write(const TIncludeSource &source)
     {
-        const QByteArray bytes = IncludeFileBytes(source, m_arguments.form);
         if (!m_arguments.output) {
-            const QString path = IncludeFileName(source.flagFileBase, source.bottomUp, m_arguments.form);
-            writeFileAtomically(path, bytes);
-            print(path.toUtf8() + '\n');
-        } else if (*m_arguments.output == QStringLiteral("-") || namesStandardOutput(*m_arguments.output)) {
+            print(WriteIncludeFile(source, m_arguments.form).toUtf8() + '\n');
+            return;
+        }
+        const QByteArray bytes = IncludeFileBytes(source, m_arguments.form);
+        if (*m_arguments.output == QStringLiteral("-") || namesStandardOutput(*m_arguments.output)) {
             // Through the open descriptor: a file standard output appends
             // to (a build's log) keeps what it holds, and no path follows
             // the header.
