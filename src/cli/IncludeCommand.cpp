@@ -71,7 +71,7 @@ private:
         // A frame per flag word, as each double click opens a new editor.
         TBitFrame frame;
         try {
-            const quint32 lineWord = open(frame, flagWord);
+            const quint32 lineWord = openFrame(frame, flagWord);
             // Checked in the table's order, so rows count as in the table file.
             const TIncludeSource source = frame.IncludeSource();
             std::vector<TDefinitionFinding> findings = CheckDefinitions(source, m_arguments.form);
@@ -100,15 +100,14 @@ private:
     // row. A hex text of the line that is no number stays the line's error,
     // also one without any digit ("$"), which the frame passes over. Returns
     // the line's word.
-    quint32 open(TBitFrame &frame, const TFlagWordLocation &flagWord) const
+    quint32 openFrame(TBitFrame &frame, const TFlagWordLocation &flagWord) const
     {
         try {
             OpenFlagWordInFrame(frame, m_ini.fileName(), flagWord, QFileInfo(m_ini.fileName()).absolutePath());
         } catch (const ConversionError &) {
             // the line's own error follows
         }
-        const QString hexText = SplitValuePart(flagWord.line.valuePart).first;
-        return ReadHexNumber(HexTextToStore(hexText).value_or(hexText));
+        return ReadStoredHexNumber(SplitValuePart(flagWord.line.valuePart).first);
     }
 
     void write(const TIncludeSource &source)
