@@ -9,7 +9,7 @@
 // existing target that is no regular file (a FIFO, a device, a pipe named
 // by /dev/stdout) is written into, never replaced. Raises
 // FileCreateError with the full path and the system's reason, also for a
-// write cut short.
+// write cut short and for a FIFO that no program reads from.
 void writeFileAtomically(const QString &path, const QByteArray &bytes);
 
 // Reads the whole file; raises FileOpenError with the path and the reason.
