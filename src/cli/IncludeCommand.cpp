@@ -19,7 +19,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <memory>
-#include <sys/stat.h>
 
 namespace {
 
@@ -72,7 +71,7 @@ private:
         // A frame per flag word, as each double click opens a new editor.
         TBitFrame frame;
         try {
-            const quint32 lineWord = open(frame, flagWord);
+            const quint32 lineWord = openFrame(frame, flagWord);
             // Checked in the table's order, so rows count as in the table file.
             const TIncludeSource source = frame.IncludeSource();
             std::vector<TDefinitionFinding> findings = CheckDefinitions(source, m_arguments.form);
@@ -101,43 +100,39 @@ private:
     // row. A hex text of the line that is no number stays the line's error,
     // also one without any digit ("$"), which the frame passes over. Returns
     // the line's word.
-    quint32 open(TBitFrame &frame, const TFlagWordLocation &flagWord) const
+    quint32 openFrame(TBitFrame &frame, const TFlagWordLocation &flagWord) const
     {
         try {
             OpenFlagWordInFrame(frame, m_ini.fileName(), flagWord, QFileInfo(m_ini.fileName()).absolutePath());
         } catch (const ConversionError &) {
             // the line's own error follows
         }
-        const QString hexText = SplitValuePart(flagWord.line.valuePart).first;
-        return ReadHexNumber(HexTextToStore(hexText).value_or(hexText));
+        return ReadStoredHexNumber(SplitValuePart(flagWord.line.valuePart).first);
     }
 
     void write(const TIncludeSource &source)
     {
-        const QByteArray bytes = IncludeFileBytes(source, m_arguments.form);
         if (!m_arguments.output) {
-            const QString path = IncludeFileName(source.flagFileBase, source.bottomUp, m_arguments.form);
-            writeFileAtomically(path, bytes);
-            print(path.toUtf8() + '\n');
-        } else if (*m_arguments.output == QStringLiteral("-")) {
+            print(WriteIncludeFile(source, m_arguments.form).toUtf8() + '\n');
+            return;
+        }
+        const QByteArray bytes = IncludeFileBytes(source, m_arguments.form);
+        if (*m_arguments.output == QStringLiteral("-") || namesStandardOutput(*m_arguments.output)) {
+            // Through the open descriptor: a file standard output appends
+            // to (a build's log) keeps what it holds, and no path follows
+            // the header.
             print(bytes);
         } else {
             writeFileAtomically(*m_arguments.output, bytes);
-            if (!isStandardOutput(*m_arguments.output))
-                print(QFileInfo(*m_arguments.output).absoluteFilePath().toUtf8() + '\n');
+            print(QFileInfo(*m_arguments.output).absoluteFilePath().toUtf8() + '\n');
         }
     }
 
-    // Whether `path` names what standard output writes to (/dev/stdout):
-    // its path would land behind the file's own bytes.
-    bool isStandardOutput(const QString &path) const
+    // Whether `path` names what standard output writes to (/dev/stdout).
+    bool namesStandardOutput(const QString &path) const
     {
         const auto *out = qobject_cast<const QFile *>(&m_out);
-        struct stat written {};
-        struct stat target {};
-        return out && ::fstat(out->handle(), &written) == 0 &&
-               ::stat(QFile::encodeName(path).constData(), &target) == 0 && written.st_dev == target.st_dev &&
-               written.st_ino == target.st_ino;
+        return out && NamesOpenFile(out->handle(), path);
     }
 
     // A build must not go on with a header that never arrived.

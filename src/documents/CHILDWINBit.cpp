@@ -37,6 +37,14 @@ int titleBarHeight(const QWidget *window)
     return std::max(frameTop, window->style()->pixelMetric(QStyle::PM_TitleBarHeight));
 }
 
+// A window as the screen holds it, with its title bar and frame.
+QSize outerSize(const QWidget *window)
+{
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    return window->size() + QSize(outer.width() - inner.width(), titleBarHeight(window) + outer.bottom() - inner.bottom());
+}
+
 } // namespace
 
 TMDIChildBit::TMDIChildBit(QWidget *documentWindow)
@@ -131,7 +139,7 @@ QPoint TMDIChildBit::initialPlace() const
         }
     }
     // A step of the cascade is the height of the title bar that the editor before has.
-    return BitEditorPlace(size(), documentRect, screen->availableGeometry(), titleBar,
+    return BitEditorPlace(outerSize(this), documentRect, screen->availableGeometry(), titleBar,
                           titleBarHeight(previous ? previous : this),
                           previous ? std::optional<QPoint>(previous->pos()) : std::nullopt, taken);
 }

@@ -52,6 +52,8 @@ FindBar::FindBar(QPlainTextEdit *text, QWidget *window)
     findRow->addWidget(EDT_Find, 1);
     CHB_MatchCase->setObjectName(QStringLiteral("CHB_MatchCase"));
     CHB_MatchCase->setToolTip(QStringLiteral("Groß-/Kleinschreibung beachten"));
+    // The box reads "Aa", which says nothing to a screen reader.
+    CHB_MatchCase->setAccessibleName(CHB_MatchCase->toolTip());
     findRow->addWidget(CHB_MatchCase);
     QToolButton *previous = addButton(findRow, QStringLiteral("BTN_FindPrevious"),
                                       QStringLiteral("Rückwärts suchen (Umschalt+F3)"));

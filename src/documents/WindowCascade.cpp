@@ -39,8 +39,10 @@ QPoint CascadedPlace(QPoint previous, QSize size, const QRect &available, int st
 QPoint BitEditorPlace(QSize size, const QRect &document, const QRect &available, const QRect &titleBar, int step,
                       std::optional<QPoint> previous, const QList<QPoint> &taken)
 {
+    // A title bar low on the screen would push the editor off it: its own
+    // title bar (about a step high) stays on the screen all the same.
     QRect area = available;
-    area.setTop(std::max(available.top(), titleBar.bottom() + 1));
+    area.setTop(std::max(available.top(), std::min(titleBar.bottom() + 1, available.bottom() + 1 - step)));
     const QPoint first = besideDocument(size, document, area);
     if (!previous)
         return first;

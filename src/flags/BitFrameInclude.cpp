@@ -12,7 +12,8 @@ void TBitFrame::SetIncludeC(bool Value)
 {
     m_includeC = Value;
     if (!m_flagFileBase.isEmpty())
-        WriteIncludeFile(ReplacedExtension(m_flagFileBase, QStringLiteral(".inc")), TIncludeForm::Pascal);
+        writeFileAtomically(ReplacedExtension(m_flagFileBase, QStringLiteral(".inc")),
+                            IncludeFileBytes(IncludeSource(), TIncludeForm::Pascal));
 }
 
 void TBitFrame::MI_IncClick(QAction *Sender)
@@ -29,14 +30,7 @@ QString TBitFrame::CreateIncludeFile(TIncludeForm form)
 {
     // A name still being typed counts: the popup menu leaves the editor open.
     GridBits->ApplyEditing();
-    const QString fileName = IncludeFileName(m_flagFileBase, m_bottomUp, form);
-    WriteIncludeFile(fileName, form);
-    return fileName;
-}
-
-void TBitFrame::WriteIncludeFile(const QString &fileName, TIncludeForm form)
-{
-    writeFileAtomically(fileName, IncludeFileBytes(IncludeSource(), form));
+    return WriteIncludeFile(IncludeSource(), form);
 }
 
 TIncludeSource TBitFrame::IncludeSource() const

@@ -59,8 +59,9 @@ void TBitFrame::EDT_ValueEnter(quint32 word)
 }
 
 // A bit of a field changes the field's value by that bit. Otherwise a "1"
-// becomes "0": every ticked row whose mask is that bit alone is unticked;
-// a "0" becomes "1" as a click on the tick of the first such row.
+// becomes "0": every ticked row whose mask holds that bit is unticked; a
+// "0" becomes "1" as a click on the tick of the first row whose mask is
+// that bit alone.
 void TBitFrame::BinaryWordClick(int bit)
 {
     GridBits->ApplyEditing();
@@ -77,13 +78,13 @@ void TBitFrame::BinaryWordClick(int bit)
         }
     }
     for (int row = 0; row < GridBits->RowCount(); ++row) {
+        quint32 mask = 0;
         try {
-            if (ReadHexNumber(u'$' + maskText(row)) != single)
-                continue;
+            mask = ReadHexNumber(u'$' + maskText(row));
         } catch (const ConversionError &) {
             continue; // a mask that is no number names no bit
         }
-        if (clearing && !GridBits->Cell(tick, row).AsBoolean())
+        if (clearing ? !(mask & single) || !GridBits->Cell(tick, row).AsBoolean() : mask != single)
             continue;
         GridBits->SetSelectedCell(tick, row);
         if (GridBits->AcceptBeforeEdit(tick, row))

@@ -121,7 +121,7 @@ void TBitFrame::SetFlagHexA(const QString &Value)
         return;
     UndoStep step(*this);
     m_flagHexA = *text;
-    const quint32 word = ReadHexNumber(m_flagHexA);
+    const quint32 word = ReadStoredHexNumber(Value);
     m_hexValue = word;
     showWordControls();
     RecalculationBatch batch(*this);

@@ -109,10 +109,9 @@ public:
     bool SaveFlagFiles(const QString &name);
 
     // --- Include files ------------------------------------------------------
-    // Raises FileCreateError when the file cannot be written.
-    void WriteIncludeFile(const QString &fileName, TIncludeForm form);
     // What "&Include create" does: writes the include file of the form
-    // beside the bit definition files; its full path.
+    // beside the bit definition files; its full path. Raises
+    // FileCreateError when the file cannot be written.
     QString CreateIncludeFile(TIncludeForm form);
     // What the include generator reads from the frame.
     TIncludeSource IncludeSource() const;

@@ -77,8 +77,7 @@ public:
         }
         checkFieldOverlaps();
         checkUncoveredBits();
-        if (const QString problem = nameProblem(defaultName); !problem.isEmpty())
-            add(-1, TFindingCell::None, problem);
+        checkIdentifier(-1, TFindingCell::None, defaultName);
         return m_findings;
     }
 
@@ -95,10 +94,20 @@ private:
             return {};
         if (IsPreprocessorName(name))
             return quoted(name) + QStringLiteral(" is a name the C preprocessor refuses or defines itself");
-        if (IsReservedIdentifier(name))
-            return quoted(name) + QStringLiteral(" is reserved to the C implementation: it begins with \"__\" or "
-                                                 "\"_\" and a capital letter");
         return {};
+    }
+
+    // A reserved name compiles with every compiler at hand, so it is only
+    // worth knowing.
+    void checkIdentifier(int row, TFindingCell cell, const QString &name)
+    {
+        if (const QString problem = nameProblem(name); !problem.isEmpty())
+            add(row, cell, problem);
+        else if (m_form != TIncludeForm::Pascal && IsReservedIdentifier(name))
+            m_findings.push_back({row, cell,
+                                  quoted(name) + QStringLiteral(" is reserved to the C implementation: it begins with "
+                                                                "\"__\" or \"_\" and a capital letter"),
+                                  true});
     }
 
     // The include file holds the constant cut to a short text, so the cut
@@ -111,8 +120,7 @@ private:
                                         .arg(wholeName.size())
                                         .arg(ShortTextLength));
         const QString name = ShortText(wholeName);
-        if (const QString problem = nameProblem(name); !problem.isEmpty())
-            add(row, TFindingCell::Name, problem);
+        checkIdentifier(row, TFindingCell::Name, name);
         const QString key = folded(name);
         const auto earlier = m_rowOfName.constFind(key);
         if (earlier == m_rowOfName.constEnd()) {

@@ -28,8 +28,8 @@ struct TDefinitionFinding
 //   character other than an ASCII letter, digit or "_", a leading digit;
 // - a constant longer than a short text, which the file cuts;
 // - a constant that is a keyword of the form's language, or, in the C
-//   forms, a name the preprocessor refuses or defines, or an identifier
-//   reserved to the implementation;
+//   forms, a name the preprocessor refuses or defines, or (a warning) an
+//   identifier reserved to the implementation;
 // - a constant equal to one of an earlier row, or to the value line's
 //   (case-insensitively in Pascal);
 // - a mask that is not 8 hexadecimal digits;

@@ -92,3 +92,8 @@ QString StandardMask(int row, bool bottomUp)
     const int bit = bottomUp ? row : bitsPerWord - 1 - row;
     return HexDigits8(quint32(1) << bit);
 }
+
+quint32 ReadStoredHexNumber(const QString &value)
+{
+    return ReadHexNumber(HexTextToStore(value).value_or(value));
+}

@@ -53,3 +53,8 @@ std::optional<bool> TickForFlagWord(quint32 word, quint32 mask, bool oredFlag);
 // The standard mask of a row as 8 digits: top-down row r stands for bit
 // 31 - r, bottom-up row r for bit r; rows after the 32nd hold "00000000".
 QString StandardMask(int row, bool bottomUp);
+
+// The number that writing the hex text `value` stores (HexTextToStore). A
+// text that stores nothing is read as it is, so "$" alone raises the
+// conversion error as any other text that is no number.
+quint32 ReadStoredHexNumber(const QString &value);

@@ -1,6 +1,7 @@
 #include "flags/IncludeText.h"
 
 #include "flags/IncludeHeader.h"
+#include "platform/FileIo.h"
 #include "platform/TextCodec.h"
 
 QString IncludeFileText(const TIncludeSource &source, TIncludeForm form)
@@ -12,4 +13,11 @@ QByteArray IncludeFileBytes(const TIncludeSource &source, TIncludeForm form)
 {
     TextEncoding encoding; // a new 8-bit text file
     return encodeText(IncludeFileText(source, form), encoding);
+}
+
+QString WriteIncludeFile(const TIncludeSource &source, TIncludeForm form)
+{
+    const QString path = IncludeFileName(source.flagFileBase, source.bottomUp, form);
+    writeFileAtomically(path, IncludeFileBytes(source, form));
+    return path;
 }

@@ -11,3 +11,8 @@
 QString IncludeFileText(const TIncludeSource &source, TIncludeForm form);
 // The file's bytes: 8-bit text, as any new text file of the system.
 QByteArray IncludeFileBytes(const TIncludeSource &source, TIncludeForm form);
+
+// Writes the include file of `source` in `form` beside its bit definition
+// files (IncludeFileName), replacing an old one whole; its path. Raises
+// FileCreateError when it cannot be written.
+QString WriteIncludeFile(const TIncludeSource &source, TIncludeForm form);

@@ -1,7 +1,5 @@
 #include "platform/Desktop.h"
 
-#include "platform/QtDesktop.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -67,8 +65,7 @@ MessageButton IDesktop::message(QWidget *parent, const MessageRequest &request)
 
 IDesktop &desktop()
 {
-    static QtDesktop qtDesktop;
-    return installedDesktop ? *installedDesktop : qtDesktop;
+    return installedDesktop ? *installedDesktop : qtDesktop();
 }
 
 void setDesktop(IDesktop *replacement)

@@ -84,6 +84,8 @@ private:
 
 // The process-wide desktop; the Qt implementation unless a test installs another.
 IDesktop &desktop();
+// The Qt implementation (QtDesktop), made on first use.
+IDesktop &qtDesktop();
 void setDesktop(IDesktop *replacement); // nullptr restores the Qt implementation
 
 QString messageTitle(MessageKind kind);

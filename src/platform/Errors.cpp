@@ -88,6 +88,9 @@ QString systemErrorReason(int errorNumber)
     case EFBIG:
     case ENOSPC:
         return QStringLiteral("Auf dem Datenträger ist nicht genügend Speicherplatz vorhanden");
+    case ENXIO:
+        // A FIFO that no program reads from.
+        return QStringLiteral("Es ist kein Prozess am anderen Ende der Pipe vorhanden");
     case EBUSY:
     case ETXTBSY:
         return QStringLiteral("Der Prozess kann nicht auf die Datei zugreifen, da sie von einem anderen Prozess verwendet wird");

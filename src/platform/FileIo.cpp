@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -70,13 +73,20 @@ void replaceWhole(const QString &fullPath, const QByteArray &bytes)
 // For a writable file in a folder that refuses new files (a shared
 // configuration folder), where no replacement can be put beside it, and for
 // a FIFO, a device or a pipe: what reads from it gets the bytes, and the
-// node itself stays.
+// node itself stays. A FIFO nobody reads from would hold the open for ever,
+// so the open does not wait, and the writes then wait as usual.
 void writeInPlace(const QString &fullPath, const QByteArray &bytes)
 {
-    QFile file(fullPath);
+    const int descriptor = ::open(QFile::encodeName(fullPath).constData(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0 || ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) != 0) {
+        const int errorNumber = errno;
+        if (descriptor >= 0)
+            ::close(descriptor);
+        throw FileCreateError(fullPath, systemErrorReason(errorNumber));
+    }
+    QFile file;
+    file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw FileCreateError(fullPath, failureReason(file, errno));
     if (!writtenWhole(file, bytes))
         throw FileCreateError(fullPath, failureReason(file, errno));
 }
@@ -111,4 +121,12 @@ QByteArray readWholeFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         throw FileOpenError(info.absoluteFilePath(), failureReason(file, errno));
     return bytes;
+}
+
+bool NamesOpenFile(int descriptor, const QString &path)
+{
+    struct stat open {};
+    struct stat named {};
+    return ::fstat(descriptor, &open) == 0 && ::stat(QFile::encodeName(path).constData(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }

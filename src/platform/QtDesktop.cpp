@@ -173,3 +173,9 @@ bool QtDesktop::shellOpen(QWidget *, const QString &target)
         return false;
     return QDesktopServices::openUrl(url);
 }
+
+IDesktop &qtDesktop()
+{
+    static QtDesktop qt;
+    return qt;
+}

@@ -36,6 +36,7 @@ struct ConsoleCase
     int exitCode;
     const char *standardOutput; // patterns of the whole output
     const char *standardError;
+    QString display = {}; // DISPLAY, when a display is named
 };
 
 class ProgramConsole : public ::testing::TestWithParam<ConsoleCase>
@@ -56,6 +57,8 @@ TEST_P(ProgramConsole, AnswersWithoutADisplay)
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    if (!row.display.isEmpty())
+        environment.insert(QStringLiteral("DISPLAY"), row.display);
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(TARVEX_PROGRAM), row.arguments);
@@ -83,7 +86,10 @@ INSTANTIATE_TEST_SUITE_P(
                     R"(Unknown option 'frob'\.\n\nUsage: tarvex \[options\] \[file\]\n.*)"},
         ConsoleCase{"NoDisplay", {}, 1, "", R"(tarvex: there is no display to show the editor on; [^\n]*\n)"},
         ConsoleCase{"NoDisplayForAFile", {QStringLiteral("a.ini")}, 1, "",
-                    R"(tarvex: there is no display to show the editor on; [^\n]*\n)"}),
+                    R"(tarvex: there is no display to show the editor on; [^\n]*\n)"},
+        ConsoleCase{"ADisplayThatDoesNotAnswer", {}, 1, "",
+                    R"(tarvex: the editor cannot start on the display ":99999":\n.*could not connect to display.*)",
+                    QStringLiteral(":99999")}),
     [](const ::testing::TestParamInfo<ConsoleCase> &info) { return std::string(info.param.name); });
 
 } // namespace

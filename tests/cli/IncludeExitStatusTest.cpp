@@ -19,7 +19,8 @@ struct StatusCase
     int status;
     QString err; // what standard error begins with
     QString out; // what standard output begins with; "@" stands for the folder
-    QString standardOutput = {}; // the file standard output goes to, if not the test's pipe
+    QString standardOutput = {}; // the file standard output appends to, if not the test's pipe; a name
+                                 // without a folder is a log in the test folder, read as the output
     QString outLink = {}; // when set, out.h is a symbolic link to it
     QByteArray settings = {}; // MyappAccessFlags.bfi, when not empty
 };
@@ -46,7 +47,13 @@ TEST_P(ExitStatus, AndWhatThePrintsSay)
     if (!c.outLink.isEmpty()) {
         ASSERT_TRUE(QFile::link(c.outLink, folder.path(u"out.h"_s)));
     }
-    const IncludeRun run = runTarvexInclude(c.arguments, folder.path(QString()), c.standardOutput);
+    const bool log = !c.standardOutput.isEmpty() && !c.standardOutput.contains(u'/');
+    if (log)
+        folder.write(c.standardOutput, "an earlier line\n");
+    IncludeRun run = runTarvexInclude(c.arguments, folder.path(QString()),
+                                      log ? folder.path(c.standardOutput) : c.standardOutput);
+    if (log)
+        run.out = folder.read(c.standardOutput);
     EXPECT_EQ(run.status, c.status);
     EXPECT_TRUE(QString::fromUtf8(run.err).startsWith(c.err)) << run.err.toStdString();
     QString out = c.out;
@@ -114,6 +121,9 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"an output that is a pipe, written into", ini, cleanTable,
                    {u"--output"_s, u"out.h"_s, u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS"_s}, 0, {},
                    u"//Based on values in ini-file section: Access Key: Flags\r\n"_s, {}, u"/proc/self/fd/1"_s},
+        StatusCase{"an output naming standard output, a log that keeps its lines", ini, cleanTable,
+                   {u"--output"_s, u"/dev/stdout"_s, u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS"_s}, 0, {},
+                   u"an earlier line\n//Based on values in ini-file section: Access Key: Flags\r\n"_s, u"build.log"_s},
         StatusCase{"a full standard output", ini, cleanTable,
                    {u"--output"_s, u"-"_s, u"myapp.ini"_s, u"ACCESS"_s, u"FLAGS"_s}, 2,
                    u"myapp.ini:4: error: ACCESS/FLAGS: "_s + fullDisk, {}, u"/dev/full"_s},

@@ -12,7 +12,7 @@ IncludeRun runTool(const QString &program, const QStringList &arguments, const Q
     QProcess process;
     process.setWorkingDirectory(folder);
     if (!standardOutput.isEmpty())
-        process.setStandardOutputFile(standardOutput);
+        process.setStandardOutputFile(standardOutput, QIODevice::Append);
     process.start(program, arguments);
     IncludeRun run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)

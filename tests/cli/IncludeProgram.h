@@ -13,7 +13,7 @@ struct IncludeRun
     QByteArray err;
 };
 
-// With `standardOutput`, the program's standard output goes to that file.
+// With `standardOutput`, the program's standard output appends to that file.
 IncludeRun runTarvexInclude(const QStringList &arguments, const QString &folder, const QString &standardOutput = {});
 
 // Runs a compiler or a compiled program in `folder`; its exit status and

@@ -65,6 +65,8 @@ TEST(BitEditorPlace, BesideTheDocumentAndBelowTheMainWindowsTitleBar)
         {"below the title bar though the screen's bottom cuts it", {100, 424, 337, 361}, {0, 400, 1920, 24},
          std::nullopt, {437, 424}},
         {"never over the title bar, also moved up to fit", {100, 700, 337, 361}, titleBar, std::nullopt, {437, 380}},
+        {"a title bar at the screen's bottom leaves the editor's top on it", {100, 1094, 337, 361},
+         {0, 1070, 1920, 24}, std::nullopt, {437, 1056}},
         {"a later one steps off the one before", document, titleBar, QPoint(437, 100), {461, 124}},
         {"past the right edge starts again beside the document", document, titleBar, QPoint(1320, 300), {437, 324}},
         {"past the bottom starts again level with the first", document, titleBar, QPoint(500, 380), {524, 100}},

@@ -67,6 +67,8 @@ TEST_F(DocumentWindow, FindSelectsTheMatchAndNotesWhereItWentOn)
         EXPECT_TRUE(control == note || control == bar->EDT_Find || readsWhole(control))
             << control->objectName().toStdString();
     EXPECT_EQ(bar->CHB_MatchCase->toolTip(), u"Groß-/Kleinschreibung beachten");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(bar->CHB_MatchCase)->text(QAccessible::Name),
+              u"Groß-/Kleinschreibung beachten");
     EXPECT_GE(bar->EDT_Find->width(), bar->EDT_Find->fontMetrics().horizontalAdvance(QString(12, u'x')));
     for (const FindCase &row : cases) {
         SCOPED_TRACE(row.name);

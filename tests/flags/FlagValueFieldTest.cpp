@@ -156,14 +156,17 @@ TEST_F(BitFrameTest, TheBinaryStripShowsTheWordAndAClickOnABitTicksItsRow)
     QTest::mouseClick(frame.BinaryWord, Qt::LeftButton, {}, frame.BinaryWord->BitRect(5).center());
     EXPECT_EQ(frame.FlagHexA(), u"$00050004"_s);
 
-    // Where two rows hold bit 2, a click on its "1" unticks both, as one step.
+    // Where rows hold bit 2, alone or with bit 4 (no field), a click on its
+    // "1" unticks them all, as one step.
     frame.GridBits->SetCells(1, 9, u"00000004"_s);
+    frame.GridBits->SetCells(1, 10, u"00000014"_s);
     toggle(9);
+    toggle(10);
     QTest::mouseClick(frame.BinaryWord, Qt::LeftButton, {}, frame.BinaryWord->BitRect(2).center());
     EXPECT_EQ(frame.FlagHexA(), u"$00050000"_s);
-    EXPECT_FALSE(ticked(2) || ticked(9));
+    EXPECT_FALSE(ticked(2) || ticked(9) || ticked(10));
     choose(u"MI_BF_Undo"_s);
-    EXPECT_TRUE(ticked(2) && ticked(9));
+    EXPECT_TRUE(ticked(2) && ticked(9) && ticked(10));
 }
 
 // The window is sized for the table; the value field and the binary strip

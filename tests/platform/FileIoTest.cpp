@@ -130,6 +130,20 @@ TEST(FileIo, AFifoAndAPipeAreWrittenIntoNotReplaced)
     EXPECT_EQ(nodeType(pipe), mode_t(S_IFLNK));
 }
 
+TEST(FileIo, AFifoNobodyReadsFromIsAnErrorNotAWait)
+{
+    TestFolder folder;
+    const QString fifo = folder.path(QStringLiteral("fifo.h"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    try {
+        writeFileAtomically(fifo, "x");
+        FAIL() << "no error";
+    } catch (const FileCreateError &error) {
+        EXPECT_TRUE(error.message().endsWith(QStringLiteral("Es ist kein Prozess am anderen Ende der Pipe vorhanden")))
+            << error.message().toStdString();
+    }
+}
+
 TEST(FileIo, ReadingAMissingFileGivesTheOpenError)
 {
     TestFolder folder;
