@@ -6,7 +6,6 @@
 #include "grid/CellGrid.h"
 #include "grid/CheckBoxColumn.h"
 #include "grid/TextColumn.h"
-#include "platform/Errors.h"
 #include "util/ProfileFile.h"
 
 #include <QFontMetrics>
@@ -27,12 +26,8 @@ std::optional<TFieldRun> TBitFrame::FieldRunOfRow(int row) const
 
 std::optional<int> TBitFrame::lowestBitOfRow(int row) const
 {
-    try {
-        const quint32 mask = ReadHexNumber(u'$' + maskText(row));
-        return mask == 0 ? std::nullopt : std::optional<int>(std::countr_zero(mask));
-    } catch (const ConversionError &) {
-        return std::nullopt; // a mask that is no number names no bit
-    }
+    const quint32 mask = MaskOfText(maskText(row)).value_or(0);
+    return mask == 0 ? std::nullopt : std::optional<int>(std::countr_zero(mask));
 }
 
 bool TBitFrame::hasFieldRow() const
@@ -104,12 +99,10 @@ void TBitFrame::mirrorRows()
     TFieldValueNames names;
     quint32 word = 0;
     for (TBitRowState &row : rows) {
-        quint32 mask = 0;
-        try {
-            mask = ReadHexNumber(u'$' + row.mask);
-        } catch (const ConversionError &) {
+        const std::optional<quint32> read = MaskOfText(row.mask);
+        if (!read)
             continue; // a mask that is no number names no bit, in either order
-        }
+        const quint32 mask = *read;
         const quint32 mirrored = ReverseBits32(mask);
         if (const std::optional<TFieldRun> run = FieldRunOf(mask)) {
             // A field keeps its value, not the mirror of its bits.
@@ -174,8 +167,7 @@ void TBitFrame::loadFieldValueNames(const QString &settingsFile)
             if (value && !NamedFieldValue(values, value->number))
                 values << *value;
         }
-        std::sort(values.begin(), values.end(),
-                  [](const TFieldValue &a, const TFieldValue &b) { return a.number < b.number; });
+        SortFieldValues(values);
         if (!values.isEmpty())
             m_fieldNames.insert(mask, values);
     }

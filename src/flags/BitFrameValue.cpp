@@ -7,7 +7,6 @@
 #include "grid/CheckBoxColumn.h"
 #include "grid/TextColumn.h"
 #include "platform/CommandGuard.h"
-#include "platform/Errors.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -77,12 +76,8 @@ void TBitFrame::BinaryWordClick(int bit)
         }
     }
     for (int row = 0; row < GridBits->RowCount(); ++row) {
-        try {
-            if (ReadHexNumber(u'$' + maskText(row)) != single)
-                continue;
-        } catch (const ConversionError &) {
-            continue; // a mask that is no number names no bit
-        }
+        if (MaskOfText(maskText(row)) != single)
+            continue;
         if (clearing && !GridBits->Cell(tick, row).AsBoolean())
             continue;
         GridBits->SetSelectedCell(tick, row);

@@ -196,6 +196,8 @@ private:
     void createUndoCommands();
     void createBitTable();
     void createPopupMenu();
+    // A named item at the end of the menu.
+    static QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption);
     void createGridPrint();
     void connectCommands();
     void showPopupMenu(const QPoint &globalPos);
