@@ -17,6 +17,10 @@ namespace {
 // Room beside a value's text in the tick column, pixels.
 constexpr int captionMargin = 8;
 
+// The key of the field's value in its section: no number, so it names no
+// value, and copies that know no such key pass over it.
+const QString valueKey = QStringLiteral("Value");
+
 } // namespace
 
 std::optional<TFieldRun> TBitFrame::FieldRunOfRow(int row) const
@@ -157,10 +161,17 @@ void TBitFrame::loadFieldValueNames(const QString &settingsFile)
         if (!run)
             continue;
         const quint32 mask = FieldMask(*run);
-        // The table file keeps a tick per row: a ticked field holds all its bits.
-        if (GridBits->Cell(ColBit->Index(), row).AsBoolean())
-            m_fieldBits |= mask;
         const QString section = FieldSectionName(mask);
+        // The table file keeps only a tick per row; the settings file the
+        // value, when it agrees with the tick. Without it a ticked field
+        // holds all its bits.
+        const bool ticked = GridBits->Cell(ColBit->Index(), row).AsBoolean();
+        bool isNumber = false;
+        const quint32 stored = settings.ReadString(section, valueKey, QString()).toUInt(&isNumber, 10);
+        if (isNumber && (FieldBits(stored, *run) != 0) == ticked)
+            m_fieldBits |= FieldBits(stored, *run);
+        else if (ticked)
+            m_fieldBits |= mask;
         QList<TFieldValue> values;
         for (const QString &key : settings.Keys(section)) {
             const std::optional<TFieldValue> value = ReadFieldValue(key, settings.ReadString(section, key, QString()));
@@ -187,6 +198,7 @@ void TBitFrame::storeFieldValueNames(const QString &settingsFile) const
             text.removeSection(section);
             for (const TFieldValue &value : m_fieldNames.value(FieldMask(*run)))
                 text.setValue(section, FieldValueKey(value), FieldValueEntry(value));
+            text.setValue(section, valueKey, QString::number(FieldValueOf(m_hexValue, *run)));
         }
     });
 }
