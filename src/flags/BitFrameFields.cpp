@@ -146,9 +146,20 @@ void TBitFrame::showFieldValues()
         widest = std::max(widest, metrics.horizontalAdvance(caption));
     }
     BinaryWord->SetFieldMasks(fieldMasks);
-    // A field's value is read in full; the column never narrows by itself.
-    if (widest > 0 && widest + captionMargin > ColBit->Width())
+    if (fieldMasks.isEmpty()) {
+        restoreBitColumnWidth();
+    } else if (widest + captionMargin > ColBit->Width()) {
+        if (!m_bitColumnWidth)
+            m_bitColumnWidth = ColBit->Width();
         ColBit->SetWidth(widest + captionMargin);
+    }
+}
+
+void TBitFrame::restoreBitColumnWidth()
+{
+    if (m_bitColumnWidth)
+        ColBit->SetWidth(*m_bitColumnWidth);
+    m_bitColumnWidth.reset();
 }
 
 void TBitFrame::loadFieldValueNames(const QString &settingsFile)

@@ -228,8 +228,11 @@ private:
     bool hasFieldRow() const;
     // The lowest bit of the row's mask; nothing for 0 or a text that is no number.
     std::optional<int> lowestBitOfRow(int row) const;
-    // The value of every field row shown in its tick cell.
+    // The value of every field row shown in its tick cell, the Bit column
+    // widened to read it in full.
     void showFieldValues();
+    // The Bit column back at the width it had before fields widened it.
+    void restoreBitColumnWidth();
     // The rows' masks mirrored, fields keeping their values: the order
     // change of a table with fields.
     void mirrorRows();
@@ -266,6 +269,7 @@ private:
     QString m_flagFileBase;
     TFieldValueNames m_fieldNames;
     quint32 m_fieldBits = 0; // the word's bits under the field rows' masks
+    std::optional<int> m_bitColumnWidth; // the Bit column's width before fields widened it
     int m_batchDepth = 0;
     bool m_recalculationDue = false;
     QUndoStack *const m_undoStack;
