@@ -76,6 +76,11 @@ QString FieldSectionName(quint32 mask)
     return QStringLiteral("Field ") + HexDigits8(mask);
 }
 
+bool IsFieldSectionName(const QString &section)
+{
+    return section.startsWith(QStringLiteral("Field "), Qt::CaseInsensitive);
+}
+
 QString FieldValueKey(const TFieldValue &value)
 {
     return QString::number(value.number);

@@ -57,6 +57,8 @@ QString FieldValueText(quint32 number, const QList<TFieldValue> &values);
 
 // The settings file's section of a field: "Field 00000030".
 QString FieldSectionName(quint32 mask);
+// Whether a section's name is such a name: "Field " and anything.
+bool IsFieldSectionName(const QString &section);
 // A named value's key and text in that section: "2", "Warnings;Warnings and errors".
 QString FieldValueKey(const TFieldValue &value);
 QString FieldValueEntry(const TFieldValue &value);

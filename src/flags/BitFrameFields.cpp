@@ -197,16 +197,18 @@ void TBitFrame::loadFieldValueNames(const QString &settingsFile)
 
 void TBitFrame::storeFieldValueNames(const QString &settingsFile) const
 {
-    // A table without fields leaves the settings file as it always was.
-    if (!hasFieldRow())
-        return;
+    // Every field's section is written anew; those of fields split or moved
+    // go. A table that never had a field leaves the file untouched.
     TProfileFile(settingsFile).Edit([this](TProfileText &text) {
+        for (const QString &section : text.sections()) {
+            if (IsFieldSectionName(section))
+                text.removeSection(section);
+        }
         for (int row = 0; row < GridBits->RowCount(); ++row) {
             const std::optional<TFieldRun> run = FieldRunOfRow(row);
             if (!run)
                 continue;
             const QString section = FieldSectionName(FieldMask(*run));
-            text.removeSection(section);
             for (const TFieldValue &value : m_fieldNames.value(FieldMask(*run)))
                 text.setValue(section, FieldValueKey(value), FieldValueEntry(value));
             text.setValue(section, valueKey, QString::number(FieldValueOf(m_hexValue, *run)));
