@@ -21,6 +21,9 @@ std::variant<TFieldDefinition, QString> ReadFieldDefinition(TFieldRun run, const
             return ValueBeyondFieldText(value, run);
         if (valueName.isEmpty())
             return QStringLiteral("Value %1 has no name").arg(value);
+        // The settings file ends a name at ";" and a line at its break.
+        if (valueName.contains(u';') || valueName.contains(u'\n') || valueName.contains(u'\r'))
+            return QStringLiteral("The name of value %1 cannot hold \";\" or a line break").arg(value);
         if (NamedFieldValue(definition.values, value))
             return QStringLiteral("Value %1 is named twice").arg(value);
         definition.values << TFieldValue{value, valueName, TrimBlanks(row.description)};
