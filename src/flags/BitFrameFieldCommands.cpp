@@ -107,11 +107,13 @@ void TBitFrame::MI_BF_FieldClick()
     GridBits->ApplyEditing();
     const int row = GridBits->SelectedRow();
     TFieldDefinition initial{{0, 2}, QString(), {}};
+    std::optional<int> edited;
     if (row >= 0 && row < GridBits->RowCount()) {
         initial.name = GridBits->Cells(ColMask->Index(), row);
         if (const std::optional<TFieldRun> run = FieldRunOfRow(row)) {
             initial.run = *run;
             initial.values = m_fieldNames.value(FieldMask(*run));
+            edited = row;
         } else {
             // A mask that is no number offers the lowest bits.
             const quint32 mask = MaskOfText(maskText(row)).value_or(0);
@@ -123,7 +125,7 @@ void TBitFrame::MI_BF_FieldClick()
     if (!desktop().runDialog(dialog))
         return;
     const TFieldDefinition &field = dialog.Definition();
-    if (!MakeField(field.run, field.name, field.values)) {
+    if (!MakeField(field.run, field.name, field.values, edited)) {
         const int highest = field.run.lowestBit + field.run.width - 1;
         desktop().message(this, {MessageKind::Warning,
                                  QStringLiteral("Bits %1 to %2 cannot become one field: a row holds bits inside and "

@@ -58,16 +58,29 @@ void TBitFrame::SetFieldValue(int row, quint32 value)
     GridBits->Update();
 }
 
-bool TBitFrame::MakeField(TFieldRun run, const QString &name, const QList<TFieldValue> &values)
+bool TBitFrame::MakeField(TFieldRun run, const QString &name, const QList<TFieldValue> &values,
+                          std::optional<int> edited)
 {
-    const std::optional<QList<TBitRowState>> rows = RowsWithField(captureState().rows, run, name, m_hexValue);
+    QList<TBitRowState> before = captureState().rows;
+    QString description;
+    quint32 replaced = FieldMask(run);
+    if (const std::optional<TFieldRun> old = edited ? FieldRunOfRow(*edited) : std::nullopt) {
+        // The field edited may narrow or move: its bits become rows of their
+        // own first, its name and description going to the new field.
+        description = before[*edited].usedFor;
+        before = RowsWithFieldSplit(before, *edited, m_bottomUp, m_hexValue);
+        before[*edited].name.clear();
+        before[*edited].usedFor.clear();
+        replaced |= FieldMask(*old);
+    }
+    const std::optional<QList<TBitRowState>> rows = RowsWithField(before, run, name, description, m_hexValue);
     if (!rows)
         return false;
     UndoStep step(*this);
     const quint32 mask = FieldMask(run);
-    // The named values of fields that joined this one go with them.
+    // The named values of fields that joined this one, or that it was, go.
     for (auto it = m_fieldNames.begin(); it != m_fieldNames.end();)
-        it = (it.key() & mask) ? m_fieldNames.erase(it) : std::next(it);
+        it = (it.key() & replaced) ? m_fieldNames.erase(it) : std::next(it);
     if (!values.isEmpty())
         m_fieldNames.insert(mask, values);
     m_fieldBits = m_hexValue;

@@ -93,9 +93,11 @@ public:
     void SetFieldValue(int row, quint32 value);
     // The rows of the bits lowestBit .. lowestBit + width - 1 become one
     // field row, which keeps the first of their names unless `name` gives
-    // one: one undo step. False, changing nothing, when a bit of the run
-    // has no row of its own.
-    bool MakeField(TFieldRun run, const QString &name, const QList<TFieldValue> &values);
+    // one: one undo step. The field row `edited`, when given, is split first
+    // in the same step, its description going with the new field. False,
+    // changing nothing, when a bit of the run has no row of its own.
+    bool MakeField(TFieldRun run, const QString &name, const QList<TFieldValue> &values,
+                   std::optional<int> edited = std::nullopt);
     // The field row becomes one row per bit, each with its bit of the
     // word: one undo step.
     void SplitField(int row);

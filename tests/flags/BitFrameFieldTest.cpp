@@ -114,13 +114,19 @@ TEST_F(BitFrameTest, FieldBitsThatAreNotEachARowAreRefused)
 {
     makeField(27, {4, 2}, u"Level"_s, {});
     const QString before = shown(frame);
-    makeField(26, {5, 2}, u"Mode"_s, {}); // bit 5 is half of Level
+    makeField(25, {5, 2}, u"Mode"_s, {}); // bit 5 is half of Level
     makeField(26, {4, 2}, u"Level"_s, {{u"4"_s, u"Four"_s, {}}}); // the dialog stays open
     EXPECT_EQ(shown(frame), before);
     EXPECT_EQ(desktop.messageTexts(),
               QStringList({u"Bits 5 to 6 cannot become one field: a row holds bits inside and outside them, or one of "
                            "them has no row"_s,
                            u"4 does not fit in 2 bits: the values are 0 to 3"_s}));
+    // Run on the field row, the dialog moves the field: its old bits are rows again.
+    makeField(26, {8, 3}, u"Mode"_s, {{u"5"_s, u"Five"_s, {}}});
+    EXPECT_EQ(QStringList({frame.GridBits->Cells(1, 21), frame.GridBits->Cells(2, 21), frame.GridBits->Cells(1, 24),
+                           frame.GridBits->Cells(2, 24)}),
+              QStringList({u"00000700"_s, u"Mode"_s, u"00000020"_s, QString()}));
+    EXPECT_EQ(frame.FieldValueNames().keys(), QList<quint32>{0x700});
 }
 
 } // namespace
