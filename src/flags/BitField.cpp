@@ -1,8 +1,8 @@
 #include "flags/BitField.h"
 
 #include "flags/FlagWord.h"
-#include "platform/Errors.h"
 
+#include <algorithm>
 #include <bit>
 
 std::optional<TFieldRun> FieldRunOf(quint32 mask)
@@ -19,11 +19,8 @@ std::optional<TFieldRun> FieldRunOf(quint32 mask)
 
 std::optional<TFieldRun> FieldRunOfText(const QString &maskText)
 {
-    try {
-        return FieldRunOf(ReadHexNumber(u'$' + maskText));
-    } catch (const ConversionError &) {
-        return std::nullopt; // a mask that is no number names no bits
-    }
+    const std::optional<quint32> mask = MaskOfText(maskText);
+    return mask ? FieldRunOf(*mask) : std::nullopt;
 }
 
 quint32 FieldMaximum(TFieldRun run)
@@ -46,6 +43,19 @@ quint32 FieldBits(quint32 value, TFieldRun run)
     return (value & FieldMaximum(run)) << run.lowestBit;
 }
 
+QString ValueBeyondFieldText(quint64 value, TFieldRun run)
+{
+    return QStringLiteral("%1 does not fit in %2 bits: the values are 0 to %3")
+        .arg(value)
+        .arg(run.width)
+        .arg(FieldMaximum(run));
+}
+
+void SortFieldValues(QList<TFieldValue> &values)
+{
+    std::sort(values.begin(), values.end(), [](const TFieldValue &a, const TFieldValue &b) { return a.number < b.number; });
+}
+
 const TFieldValue *NamedFieldValue(const QList<TFieldValue> &values, quint32 number)
 {
     for (const TFieldValue &value : values) {
@@ -64,6 +74,11 @@ QString FieldValueText(quint32 number, const QList<TFieldValue> &values)
 QString FieldSectionName(quint32 mask)
 {
     return QStringLiteral("Field ") + HexDigits8(mask);
+}
+
+bool IsFieldSectionName(const QString &section)
+{
+    return section.startsWith(QStringLiteral("Field "), Qt::CaseInsensitive);
 }
 
 QString FieldValueKey(const TFieldValue &value)

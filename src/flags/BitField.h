@@ -43,6 +43,13 @@ quint32 FieldValueOf(quint32 word, TFieldRun run);
 // The value shifted into place: what the word holds under the field.
 quint32 FieldBits(quint32 value, TFieldRun run);
 
+// Why a number is refused for the field: "4 does not fit in 2 bits: the
+// values are 0 to 3".
+QString ValueBeyondFieldText(quint64 value, TFieldRun run);
+
+// The values in number order.
+void SortFieldValues(QList<TFieldValue> &values);
+
 // The named value of that number, if there is one.
 const TFieldValue *NamedFieldValue(const QList<TFieldValue> &values, quint32 number);
 // What the field row shows and prints: "2 Warnings", or "2" without a name.
@@ -50,6 +57,8 @@ QString FieldValueText(quint32 number, const QList<TFieldValue> &values);
 
 // The settings file's section of a field: "Field 00000030".
 QString FieldSectionName(quint32 mask);
+// Whether a section's name is such a name: "Field " and anything.
+bool IsFieldSectionName(const QString &section);
 // A named value's key and text in that section: "2", "Warnings;Warnings and errors".
 QString FieldValueKey(const TFieldValue &value);
 QString FieldValueEntry(const TFieldValue &value);

@@ -145,14 +145,17 @@ void TBitFrame::createBitTable()
     GridBits->viewport()->installEventFilter(this);
 }
 
+QAction *TBitFrame::addMenuItem(QMenu *menu, const QString &name, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
 void TBitFrame::createPopupMenu()
 {
     PopupBits->setObjectName(QStringLiteral("PopupBits"));
-    const auto item = [](QMenu *menu, const QString &name, const QString &caption) {
-        QAction *action = menu->addAction(caption);
-        action->setObjectName(name);
-        return action;
-    };
+    const auto item = &TBitFrame::addMenuItem;
     MI_BF_Load = item(PopupBits, QStringLiteral("MI_BF_Load"), QStringLiteral("&Load"));
     MI_BF_Save = item(PopupBits, QStringLiteral("MI_BF_Save"), QStringLiteral("&Save"));
     MI_BF_SaveAs = item(PopupBits, QStringLiteral("MI_BF_SaveAs"), QStringLiteral("Save &As"));
@@ -178,6 +181,8 @@ void TBitFrame::connectCommands()
     onTrigger(MI_BF_SaveAs, &QAction::triggered, &TBitFrame::MI_BF_SaveAsClick);
     onTrigger(MI_BF_Clear, &QAction::triggered, &TBitFrame::MI_BF_ClearClick);
     onTrigger(Print1, &QAction::triggered, &TBitFrame::Print1Click);
+    onTrigger(MI_BF_Field, &QAction::triggered, &TBitFrame::MI_BF_FieldClick);
+    onTrigger(MI_BF_SplitField, &QAction::triggered, &TBitFrame::MI_BF_SplitFieldClick);
     onTrigger(CHB_Bottom, &QCheckBox::clicked, &TBitFrame::CHB_BottomClick);
     onTrigger(CBX_Prefix, &QComboBox::activated, &TBitFrame::CBX_PrefixChange);
     // The prefix is part of every constant's name.

@@ -7,7 +7,6 @@
 #include "grid/TextColumn.h"
 #include "platform/CommandGuard.h"
 #include "platform/Desktop.h"
-#include "platform/Errors.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -17,15 +16,8 @@
 
 void TBitFrame::createFieldCommands()
 {
-    const auto item = [this](const QString &name, const QString &caption, void (TBitFrame::*handler)()) {
-        QAction *action = PopupBits->addAction(caption);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, [this, handler] { runCommand(this, [this, handler] { (this->*handler)(); }); });
-        return action;
-    };
-    MI_BF_Field = item(QStringLiteral("MI_BF_Field"), QStringLiteral("&Field..."), &TBitFrame::MI_BF_FieldClick);
-    MI_BF_SplitField =
-        item(QStringLiteral("MI_BF_SplitField"), QStringLiteral("Split fi&eld"), &TBitFrame::MI_BF_SplitFieldClick);
+    MI_BF_Field = addMenuItem(PopupBits, QStringLiteral("MI_BF_Field"), QStringLiteral("&Field..."));
+    MI_BF_SplitField = addMenuItem(PopupBits, QStringLiteral("MI_BF_SplitField"), QStringLiteral("Split fi&eld"));
     connect(PopupBits, &QMenu::aboutToShow, this,
             [this] { MI_BF_SplitField->setEnabled(isFieldRow(GridBits->SelectedRow())); });
 
@@ -104,13 +96,7 @@ void TBitFrame::askFieldValue(int row, int offered)
     if (!chosen)
         return;
     if (*chosen < 0 || *chosen > maximum) {
-        desktop().message(this, {MessageKind::Warning,
-                                 QStringLiteral("%1 does not fit in %2 bits: the values are 0 to %3")
-                                     .arg(*chosen)
-                                     .arg(run->width)
-                                     .arg(FieldMaximum(*run)),
-                                 {MessageButton::Ok},
-                                 {}});
+        desktop().message(this, {MessageKind::Warning, ValueBeyondFieldText(quint64(*chosen), *run), {MessageButton::Ok}, {}});
         return;
     }
     SetFieldValue(row, quint32(*chosen));
@@ -121,26 +107,25 @@ void TBitFrame::MI_BF_FieldClick()
     GridBits->ApplyEditing();
     const int row = GridBits->SelectedRow();
     TFieldDefinition initial{{0, 2}, QString(), {}};
+    std::optional<int> edited;
     if (row >= 0 && row < GridBits->RowCount()) {
         initial.name = GridBits->Cells(ColMask->Index(), row);
         if (const std::optional<TFieldRun> run = FieldRunOfRow(row)) {
             initial.run = *run;
             initial.values = m_fieldNames.value(FieldMask(*run));
+            edited = row;
         } else {
-            try {
-                const quint32 mask = ReadHexNumber(u'$' + maskText(row));
-                if (std::has_single_bit(mask))
-                    initial.run.lowestBit = std::min(std::countr_zero(mask), 30);
-            } catch (const ConversionError &) {
-                // a mask that is no number offers the lowest bits
-            }
+            // A mask that is no number offers the lowest bits.
+            const quint32 mask = MaskOfText(maskText(row)).value_or(0);
+            if (std::has_single_bit(mask))
+                initial.run.lowestBit = std::min(std::countr_zero(mask), 30);
         }
     }
     TFieldDialog dialog(this, initial);
     if (!desktop().runDialog(dialog))
         return;
     const TFieldDefinition &field = dialog.Definition();
-    if (!MakeField(field.run, field.name, field.values)) {
+    if (!MakeField(field.run, field.name, field.values, edited)) {
         const int highest = field.run.lowestBit + field.run.width - 1;
         desktop().message(this, {MessageKind::Warning,
                                  QStringLiteral("Bits %1 to %2 cannot become one field: a row holds bits inside and "

@@ -6,7 +6,6 @@
 #include "grid/CellGrid.h"
 #include "grid/CheckBoxColumn.h"
 #include "grid/TextColumn.h"
-#include "platform/Errors.h"
 #include "util/ProfileFile.h"
 
 #include <QFontMetrics>
@@ -18,6 +17,10 @@ namespace {
 // Room beside a value's text in the tick column, pixels.
 constexpr int captionMargin = 8;
 
+// The key of the field's value in its section: no number, so it names no
+// value, and copies that know no such key pass over it.
+const QString valueKey = QStringLiteral("Value");
+
 } // namespace
 
 std::optional<TFieldRun> TBitFrame::FieldRunOfRow(int row) const
@@ -27,12 +30,8 @@ std::optional<TFieldRun> TBitFrame::FieldRunOfRow(int row) const
 
 std::optional<int> TBitFrame::lowestBitOfRow(int row) const
 {
-    try {
-        const quint32 mask = ReadHexNumber(u'$' + maskText(row));
-        return mask == 0 ? std::nullopt : std::optional<int>(std::countr_zero(mask));
-    } catch (const ConversionError &) {
-        return std::nullopt; // a mask that is no number names no bit
-    }
+    const quint32 mask = MaskOfText(maskText(row)).value_or(0);
+    return mask == 0 ? std::nullopt : std::optional<int>(std::countr_zero(mask));
 }
 
 bool TBitFrame::hasFieldRow() const
@@ -59,16 +58,29 @@ void TBitFrame::SetFieldValue(int row, quint32 value)
     GridBits->Update();
 }
 
-bool TBitFrame::MakeField(TFieldRun run, const QString &name, const QList<TFieldValue> &values)
+bool TBitFrame::MakeField(TFieldRun run, const QString &name, const QList<TFieldValue> &values,
+                          std::optional<int> edited)
 {
-    const std::optional<QList<TBitRowState>> rows = RowsWithField(captureState().rows, run, name, m_hexValue);
+    QList<TBitRowState> before = captureState().rows;
+    QString description;
+    quint32 replaced = FieldMask(run);
+    if (const std::optional<TFieldRun> old = edited ? FieldRunOfRow(*edited) : std::nullopt) {
+        // The field edited may narrow or move: its bits become rows of their
+        // own first, its name and description going to the new field.
+        description = before[*edited].usedFor;
+        before = RowsWithFieldSplit(before, *edited, m_bottomUp, m_hexValue);
+        before[*edited].name.clear();
+        before[*edited].usedFor.clear();
+        replaced |= FieldMask(*old);
+    }
+    const std::optional<QList<TBitRowState>> rows = RowsWithField(before, run, name, description, m_hexValue);
     if (!rows)
         return false;
     UndoStep step(*this);
     const quint32 mask = FieldMask(run);
-    // The named values of fields that joined this one go with them.
+    // The named values of fields that joined this one, or that it was, go.
     for (auto it = m_fieldNames.begin(); it != m_fieldNames.end();)
-        it = (it.key() & mask) ? m_fieldNames.erase(it) : std::next(it);
+        it = (it.key() & replaced) ? m_fieldNames.erase(it) : std::next(it);
     if (!values.isEmpty())
         m_fieldNames.insert(mask, values);
     m_fieldBits = m_hexValue;
@@ -104,12 +116,10 @@ void TBitFrame::mirrorRows()
     TFieldValueNames names;
     quint32 word = 0;
     for (TBitRowState &row : rows) {
-        quint32 mask = 0;
-        try {
-            mask = ReadHexNumber(u'$' + row.mask);
-        } catch (const ConversionError &) {
+        const std::optional<quint32> read = MaskOfText(row.mask);
+        if (!read)
             continue; // a mask that is no number names no bit, in either order
-        }
+        const quint32 mask = *read;
         const quint32 mirrored = ReverseBits32(mask);
         if (const std::optional<TFieldRun> run = FieldRunOf(mask)) {
             // A field keeps its value, not the mirror of its bits.
@@ -149,9 +159,20 @@ void TBitFrame::showFieldValues()
         widest = std::max(widest, metrics.horizontalAdvance(caption));
     }
     BinaryWord->SetFieldMasks(fieldMasks);
-    // A field's value is read in full; the column never narrows by itself.
-    if (widest > 0 && widest + captionMargin > ColBit->Width())
+    if (fieldMasks.isEmpty()) {
+        restoreBitColumnWidth();
+    } else if (widest + captionMargin > ColBit->Width()) {
+        if (!m_bitColumnWidth)
+            m_bitColumnWidth = ColBit->Width();
         ColBit->SetWidth(widest + captionMargin);
+    }
+}
+
+void TBitFrame::restoreBitColumnWidth()
+{
+    if (m_bitColumnWidth)
+        ColBit->SetWidth(*m_bitColumnWidth);
+    m_bitColumnWidth.reset();
 }
 
 void TBitFrame::loadFieldValueNames(const QString &settingsFile)
@@ -164,18 +185,24 @@ void TBitFrame::loadFieldValueNames(const QString &settingsFile)
         if (!run)
             continue;
         const quint32 mask = FieldMask(*run);
-        // The table file keeps a tick per row: a ticked field holds all its bits.
-        if (GridBits->Cell(ColBit->Index(), row).AsBoolean())
-            m_fieldBits |= mask;
         const QString section = FieldSectionName(mask);
+        // The table file keeps only a tick per row; the settings file the
+        // value, when it agrees with the tick. Without it a ticked field
+        // holds all its bits.
+        const bool ticked = GridBits->Cell(ColBit->Index(), row).AsBoolean();
+        bool isNumber = false;
+        const quint32 stored = settings.ReadString(section, valueKey, QString()).toUInt(&isNumber, 10);
+        if (isNumber && (FieldBits(stored, *run) != 0) == ticked)
+            m_fieldBits |= FieldBits(stored, *run);
+        else if (ticked)
+            m_fieldBits |= mask;
         QList<TFieldValue> values;
         for (const QString &key : settings.Keys(section)) {
             const std::optional<TFieldValue> value = ReadFieldValue(key, settings.ReadString(section, key, QString()));
             if (value && !NamedFieldValue(values, value->number))
                 values << *value;
         }
-        std::sort(values.begin(), values.end(),
-                  [](const TFieldValue &a, const TFieldValue &b) { return a.number < b.number; });
+        SortFieldValues(values);
         if (!values.isEmpty())
             m_fieldNames.insert(mask, values);
     }
@@ -183,18 +210,21 @@ void TBitFrame::loadFieldValueNames(const QString &settingsFile)
 
 void TBitFrame::storeFieldValueNames(const QString &settingsFile) const
 {
-    // A table without fields leaves the settings file as it always was.
-    if (!hasFieldRow())
-        return;
+    // Every field's section is written anew; those of fields split or moved
+    // go. A table that never had a field leaves the file untouched.
     TProfileFile(settingsFile).Edit([this](TProfileText &text) {
+        for (const QString &section : text.sections()) {
+            if (IsFieldSectionName(section))
+                text.removeSection(section);
+        }
         for (int row = 0; row < GridBits->RowCount(); ++row) {
             const std::optional<TFieldRun> run = FieldRunOfRow(row);
             if (!run)
                 continue;
             const QString section = FieldSectionName(FieldMask(*run));
-            text.removeSection(section);
             for (const TFieldValue &value : m_fieldNames.value(FieldMask(*run)))
                 text.setValue(section, FieldValueKey(value), FieldValueEntry(value));
+            text.setValue(section, valueKey, QString::number(FieldValueOf(m_hexValue, *run)));
         }
     });
 }

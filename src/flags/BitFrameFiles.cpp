@@ -53,6 +53,8 @@ void TBitFrame::LoadFlagFiles(const QString &name)
             GridBits->LoadFromTextFile(tableFile, separator, lineBreakChar);
             loadFieldValueNames(settingsFile);
         }
+        // The layout read, else the width before any field, holds.
+        restoreBitColumnWidth();
         LoadGridLayout(*GridBits, settingsFile);
         ShadeRowGroups();
     }

@@ -33,8 +33,7 @@ void TBitFrame::createUndoCommands()
 {
     PopupBits->addSeparator();
     const auto item = [this](const QString &name, const QString &caption, const QList<QKeySequence> &keys) {
-        QAction *action = PopupBits->addAction(caption);
-        action->setObjectName(name);
+        QAction *action = addMenuItem(PopupBits, name, caption);
         action->setShortcuts(keys);
         // The keys work wherever the focus is inside the frame.
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);

@@ -7,7 +7,6 @@
 #include "grid/CheckBoxColumn.h"
 #include "grid/TextColumn.h"
 #include "platform/CommandGuard.h"
-#include "platform/Errors.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -78,12 +77,8 @@ void TBitFrame::BinaryWordClick(int bit)
         }
     }
     for (int row = 0; row < GridBits->RowCount(); ++row) {
-        quint32 mask = 0;
-        try {
-            mask = ReadHexNumber(u'$' + maskText(row));
-        } catch (const ConversionError &) {
-            continue; // a mask that is no number names no bit
-        }
+        // A mask that is no number names no bit.
+        const quint32 mask = MaskOfText(maskText(row)).value_or(0);
         if (clearing ? !(mask & single) || !GridBits->Cell(tick, row).AsBoolean() : mask != single)
             continue;
         GridBits->SetSelectedCell(tick, row);

@@ -101,11 +101,11 @@ void TBitFrame::SetBottomUp(bool Value)
     UndoStep step(*this);
     m_bottomUp = Value;
     CHB_Bottom->setChecked(Value);
-    const QString mirrored = ReversedHexText(m_flagHexA);
     RecalculationBatch batch(*this);
     if (!hasFieldRow()) {
         // Every row gets the mirror of its old mask, so re-applying the
         // mirrored word ticks exactly the rows that were ticked.
+        const QString mirrored = ReversedHexText(m_flagHexA);
         FillMasks(Value);
         SetFlagHexA(mirrored);
     } else {

@@ -93,9 +93,11 @@ public:
     void SetFieldValue(int row, quint32 value);
     // The rows of the bits lowestBit .. lowestBit + width - 1 become one
     // field row, which keeps the first of their names unless `name` gives
-    // one: one undo step. False, changing nothing, when a bit of the run
-    // has no row of its own.
-    bool MakeField(TFieldRun run, const QString &name, const QList<TFieldValue> &values);
+    // one: one undo step. The field row `edited`, when given, is split first
+    // in the same step, its description going with the new field. False,
+    // changing nothing, when a bit of the run has no row of its own.
+    bool MakeField(TFieldRun run, const QString &name, const QList<TFieldValue> &values,
+                   std::optional<int> edited = std::nullopt);
     // The field row becomes one row per bit, each with its bit of the
     // word: one undo step.
     void SplitField(int row);
@@ -195,6 +197,8 @@ private:
     void createUndoCommands();
     void createBitTable();
     void createPopupMenu();
+    // A named item at the end of the menu.
+    static QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption);
     void createGridPrint();
     void connectCommands();
     void showPopupMenu(const QPoint &globalPos);
@@ -225,8 +229,11 @@ private:
     bool hasFieldRow() const;
     // The lowest bit of the row's mask; nothing for 0 or a text that is no number.
     std::optional<int> lowestBitOfRow(int row) const;
-    // The value of every field row shown in its tick cell.
+    // The value of every field row shown in its tick cell, the Bit column
+    // widened to read it in full.
     void showFieldValues();
+    // The Bit column back at the width it had before fields widened it.
+    void restoreBitColumnWidth();
     // The rows' masks mirrored, fields keeping their values: the order
     // change of a table with fields.
     void mirrorRows();
@@ -263,6 +270,7 @@ private:
     QString m_flagFileBase;
     TFieldValueNames m_fieldNames;
     quint32 m_fieldBits = 0; // the word's bits under the field rows' masks
+    std::optional<int> m_bitColumnWidth; // the Bit column's width before fields widened it
     int m_batchDepth = 0;
     bool m_recalculationDue = false;
     QUndoStack *const m_undoStack;

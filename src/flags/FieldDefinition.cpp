@@ -2,8 +2,6 @@
 
 #include "util/StringHelpers.h"
 
-#include <algorithm>
-
 std::variant<TFieldDefinition, QString> ReadFieldDefinition(TFieldRun run, const QString &name,
                                                             const QList<TFieldValueTexts> &rows)
 {
@@ -20,17 +18,16 @@ std::variant<TFieldDefinition, QString> ReadFieldDefinition(TFieldRun run, const
         if (!isNumber || number.startsWith(u'+'))
             return QStringLiteral("\"%1\" is not a decimal number").arg(number);
         if (value > FieldMaximum(run))
-            return QStringLiteral("%1 does not fit in %2 bits: the values are 0 to %3")
-                .arg(value)
-                .arg(run.width)
-                .arg(FieldMaximum(run));
+            return ValueBeyondFieldText(value, run);
         if (valueName.isEmpty())
             return QStringLiteral("Value %1 has no name").arg(value);
+        // The settings file ends a name at ";" and a line at its break.
+        if (valueName.contains(u';') || valueName.contains(u'\n') || valueName.contains(u'\r'))
+            return QStringLiteral("The name of value %1 cannot hold \";\" or a line break").arg(value);
         if (NamedFieldValue(definition.values, value))
             return QStringLiteral("Value %1 is named twice").arg(value);
         definition.values << TFieldValue{value, valueName, TrimBlanks(row.description)};
     }
-    std::sort(definition.values.begin(), definition.values.end(),
-              [](const TFieldValue &a, const TFieldValue &b) { return a.number < b.number; });
+    SortFieldValues(definition.values);
     return definition;
 }

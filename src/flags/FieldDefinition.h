@@ -25,6 +25,7 @@ struct TFieldValueTexts
 
 // The definition, or why it is refused: a field beyond bit 31, a number
 // that is no decimal number or beyond the field's width, a value without
-// a name, a number named twice. Rows left empty are skipped.
+// a name or with ";" or a line break in it, a number named twice. Rows
+// left empty are skipped.
 std::variant<TFieldDefinition, QString> ReadFieldDefinition(TFieldRun run, const QString &name,
                                                             const QList<TFieldValueTexts> &rows);

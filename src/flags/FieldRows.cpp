@@ -1,31 +1,17 @@
 #include "flags/FieldRows.h"
 
 #include "flags/FlagWord.h"
-#include "platform/Errors.h"
-
-namespace {
-
-std::optional<quint32> maskOf(const TBitRowState &row)
-{
-    try {
-        return ReadHexNumber(u'$' + row.mask);
-    } catch (const ConversionError &) {
-        return std::nullopt; // a mask that is no number names no bits
-    }
-}
-
-} // namespace
 
 std::optional<QList<TBitRowState>> RowsWithField(const QList<TBitRowState> &rows, TFieldRun run,
-                                                 const QString &name, quint32 word)
+                                                 const QString &name, const QString &description, quint32 word)
 {
     const quint32 fieldMask = FieldMask(run);
     QList<TBitRowState> result;
     qsizetype fieldAt = -1;
     quint32 joined = 0;
-    TBitRowState field{(word & fieldMask) != 0, HexDigits8(fieldMask), name, QString()};
+    TBitRowState field{(word & fieldMask) != 0, HexDigits8(fieldMask), name, description};
     for (const TBitRowState &row : rows) {
-        const std::optional<quint32> mask = maskOf(row);
+        const std::optional<quint32> mask = MaskOfText(row.mask);
         if (!mask || *mask == 0 || (*mask & fieldMask) == 0) {
             result << row;
             continue;

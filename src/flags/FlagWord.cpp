@@ -29,6 +29,15 @@ quint32 ReadHexNumber(const QString &text)
     return value;
 }
 
+std::optional<quint32> MaskOfText(const QString &maskText)
+{
+    try {
+        return ReadHexNumber(u'$' + maskText);
+    } catch (const ConversionError &) {
+        return std::nullopt;
+    }
+}
+
 QString HexDigits8(quint32 value)
 {
     return QStringLiteral("%1").arg(value, 8, 16, QChar(u'0')).toUpper();
@@ -56,13 +65,8 @@ QString ReversedHexText(const QString &text)
 
 void TFlagWordSum::add(bool ticked, const QString &maskText)
 {
-    if (!ticked || TrimBlanks(maskText).isEmpty())
-        return;
-    try {
-        m_value |= ReadHexNumber(u'$' + maskText);
-    } catch (const ConversionError &) {
-        // A row whose mask is no number names no bit.
-    }
+    if (ticked)
+        m_value |= MaskOfText(maskText).value_or(0);
 }
 
 std::optional<QString> HexTextToStore(const QString &value)

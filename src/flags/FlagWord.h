@@ -13,6 +13,10 @@
 // "'$A00G' ist kein gültiger Integerwert".
 quint32 ReadHexNumber(const QString &text);
 
+// A table row's mask text ("00000030", no "$") read as a hex text;
+// nothing when it is no number, so the row names no bit.
+std::optional<quint32> MaskOfText(const QString &maskText);
+
 // 8 uppercase hexadecimal digits, no "$": 40961 -> "0000A001".
 QString HexDigits8(quint32 value);
 // The decimal footer: right-aligned in 12 characters, "       40961".

@@ -1,18 +1,15 @@
 #include "flags/FlagWordMeaning.h"
 
 #include "flags/FlagWord.h"
-#include "platform/Errors.h"
 
 #include <QStringList>
 
 QString FlagWordMeaning(const TIncludeSource &source)
 {
-    quint32 word = 0;
-    try {
-        word = ReadHexNumber(u'$' + source.flagWordHex);
-    } catch (const ConversionError &) {
+    const std::optional<quint32> read = MaskOfText(source.flagWordHex);
+    if (!read)
         return QString();
-    }
+    const quint32 word = *read;
     QStringList parts;
     for (const TNamedIncludeRow &row : NamedIncludeRows(source)) {
         if (const std::optional<TFieldRun> run = FieldRunOfText(row.cells->hexValue)) {
@@ -22,12 +19,8 @@ QString FlagWordMeaning(const TIncludeSource &source)
                          (named && !named->name.isEmpty() ? named->name : QString::number(value));
             continue;
         }
-        try {
-            if (word & ReadHexNumber(u'$' + row.cells->hexValue))
-                parts << row.name;
-        } catch (const ConversionError &) {
-            // a mask that is no number names no bit
-        }
+        if (word & MaskOfText(row.cells->hexValue).value_or(0))
+            parts << row.name;
     }
     return parts.join(QStringLiteral(" | "));
 }

@@ -114,7 +114,8 @@ void TProfileFile::Edit(const std::function<void(TProfileText &)> &change)
         DecodedText content = contentOf(m_fileName);
         TProfileText text(content.text);
         change(text);
-        writeFileAtomically(m_fileName, encodeText(text.text(), content.encoding));
+        if (text.text() != content.text)
+            writeFileAtomically(m_fileName, encodeText(text.text(), content.encoding));
     } catch (const TarvexError &) {
         throw ProfileWriteError(m_fileName);
     }

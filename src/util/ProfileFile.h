@@ -37,7 +37,8 @@ public:
     void WriteInteger(const QString &section, const QString &key, int value);
     // Written "1" or "0".
     void WriteBool(const QString &section, const QString &key, bool value);
-    // Any change of the text at once, in one write, under the same rules.
+    // Any change of the text at once, in one write, under the same rules;
+    // no write when the text stays as it was.
     void Edit(const std::function<void(TProfileText &)> &change);
 
     // Nothing is held back: every write is on disk when it returns.

@@ -133,6 +133,14 @@ QStringList TProfileText::keys(const QString &section) const
     return names;
 }
 
+QStringList TProfileText::sections() const
+{
+    QStringList names;
+    for (const Section &section : m_sections)
+        names << nameOf(section).toString();
+    return names;
+}
+
 void TProfileText::removeSection(const QString &section)
 {
     const QStringView wanted = TrimBlanksView(section);

@@ -35,6 +35,8 @@ public:
     // The names of the keys of the section, in file order, trimmed; none
     // when it is missing.
     QStringList keys(const QString &section) const;
+    // The names of the sections, in file order, trimmed.
+    QStringList sections() const;
     // Every section of the name, its header and lines, goes.
     void removeSection(const QString &section);
 

@@ -62,6 +62,13 @@ TEST_F(BitFrameTest, SaveWritesTheTableAndSettingsFilesNamedAfterTheFlagWord)
     EXPECT_EQ(folder.read(u"MyappAccessFlags.bfx"_s),
               expectedTable({1, 16, 18, 31}, 1, u"WriteAccess;\"Write access; see \"\"Mode\"\"\""_s));
     EXPECT_EQ(folder.read(u"MyappAccessFlags.bfi"_s), referenceFile(u"MyappAccessFlags.bfi"_s));
+    // A field made, saved and split again leaves no trace: no section, no wider column.
+    makeField(27, {4, 2}, u"Level"_s, {{u"2"_s, u"Warnings"_s, {}}});
+    choose(u"MI_BF_Save"_s);
+    frame.GridBits->SetSelectedCell(0, 26);
+    choose(u"MI_BF_SplitField"_s);
+    choose(u"MI_BF_Save"_s);
+    EXPECT_EQ(folder.read(u"MyappAccessFlags.bfi"_s), referenceFile(u"MyappAccessFlags.bfi"_s));
     EXPECT_EQ(frame.GB_BitFrame->title(), path(u"MyappAccessFlags.bf?"_s));
     EXPECT_EQ(frame.FlagFileBase(), path(u"MyappAccessFlags.bfi"_s));
     EXPECT_EQ(frame.FlagHexA(), u"$4000A001"_s);

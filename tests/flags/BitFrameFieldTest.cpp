@@ -19,7 +19,7 @@ const QList<TFieldValueTexts> levels{{u"0"_s, u"Off"_s, {}},
                                      {u"3"_s, u"All"_s, {}}};
 
 const QByteArray levelSection = "[Field 00000030]\r\n0=Off\r\n1=Errors;Errors only\r\n2=Warnings;Warnings and errors\r\n"
-                                "3=All\r\n";
+                                "3=All\r\nValue=2\r\n";
 
 // What a field row shows: its tick, the value in place of it, mask and name.
 QString fieldRow(const TBitFrame &target, int row)
@@ -56,17 +56,18 @@ TEST_F(BitFrameTest, AFieldKeepsItsValueAndNamesThroughTheTableCommandsAndFiles)
     EXPECT_EQ(fieldRow(frame, 26), u"x[1 Errors]00000030/Level"_s);
     EXPECT_EQ(frame.FlagHexA() + u' ' + frame.BinaryWord->Text(), u"$0000A011 0000 0000 0000 0000 1010 0000 0001 0001"_s);
     // A digit on the value asks for the number, offering the digit.
-    desktop.numberAnswers = {3};
+    desktop.numberAnswers = {1};
     QTest::keyClick(frame.GridBits, Qt::Key_2);
     EXPECT_EQ(desktop.numberQuestions.back().value, 2);
     EXPECT_EQ(desktop.numberQuestions.back().maximum, 3);
-    EXPECT_EQ(fieldRow(frame, 26), u"x[3 All]00000030/Level"_s);
+    EXPECT_EQ(fieldRow(frame, 26), u"x[1 Errors]00000030/Level"_s);
 
     // The order change mirrors the field's place, not its value.
     frame.CHB_Bottom->click();
-    EXPECT_EQ(QString(fieldRow(frame, 26) + u' ' + frame.FlagHexA()), u"x[3 All]0C000000/Level $8C050000"_s);
+    EXPECT_EQ(QString(fieldRow(frame, 26) + u' ' + frame.FlagHexA()), u"x[1 Errors]0C000000/Level $84050000"_s);
     frame.CHB_Bottom->click();
-    EXPECT_EQ(QString(fieldRow(frame, 26) + u' ' + frame.FlagHexA()), u"x[3 All]00000030/Level $0000A031"_s);
+    EXPECT_EQ(QString(fieldRow(frame, 26) + u' ' + frame.FlagHexA()), u"x[1 Errors]00000030/Level $0000A011"_s);
+    chooseFieldValue(26, u"2 Warnings"_s);
 
     choose(u"MI_BF_Save"_s);
     EXPECT_TRUE(folder.read(u"MyappAccessFlags.bfi"_s).contains(levelSection));
@@ -87,11 +88,13 @@ TEST_F(BitFrameTest, AFieldKeepsItsValueAndNamesThroughTheTableCommandsAndFiles)
     EXPECT_EQ(fieldRow(frame, 26), u"-[]00000020/"_s);
     EXPECT_TRUE(frame.FieldValueNames().isEmpty());
 
-    // Loaded alone, the table file's tick sets all of the field's bits; the
-    // flag line then decides its value.
-    QDir::setCurrent(path(QString()));
+    // Loaded alone, the settings file gives the field its value; opened
+    // from a flag line, the line decides.
+    desktop.fileAnswers = {path(u"MyappAccessFlags.bfx"_s)};
+    choose(u"MI_BF_Load"_s);
+    EXPECT_EQ(QString(fieldRow(frame, 26) + u' ' + frame.FlagHexA()), u"x[2 Warnings]00000030/Level $0000A021"_s);
     openAsFromIniLine();
-    frame.SetFlagHexA(u"$0000A031"_s);
+    frame.SetFlagHexA(u"$0000A021"_s);
     EXPECT_EQ(QString(shown(frame)).remove(frame.GB_BitFrame->title()), saved); // all but the caption
     TBitFrame copy;
     copy.LoadFlagFiles(path(u"copy/MyappAccessFlags"_s));
@@ -101,8 +104,8 @@ TEST_F(BitFrameTest, AFieldKeepsItsValueAndNamesThroughTheTableCommandsAndFiles)
     frame.GridBits->SetSelectedCell(0, 26);
     choose(u"MI_BF_SplitField"_s);
     EXPECT_EQ(frame.GridBits->RowCount(), 32);
-    EXPECT_EQ(QString(fieldRow(frame, 26) + u' ' + fieldRow(frame, 27)), u"x[]00000020/Level x[]00000010/"_s);
-    EXPECT_EQ(frame.FlagHexA(), u"$0000A031"_s);
+    EXPECT_EQ(QString(fieldRow(frame, 26) + u' ' + fieldRow(frame, 27)), u"x[]00000020/Level -[]00000010/"_s);
+    EXPECT_EQ(frame.FlagHexA(), u"$0000A021"_s);
     EXPECT_TRUE(desktop.messageTexts().isEmpty()) << desktop.messageTexts().join(u'\n').toStdString();
 }
 
@@ -111,13 +114,19 @@ TEST_F(BitFrameTest, FieldBitsThatAreNotEachARowAreRefused)
 {
     makeField(27, {4, 2}, u"Level"_s, {});
     const QString before = shown(frame);
-    makeField(26, {5, 2}, u"Mode"_s, {}); // bit 5 is half of Level
+    makeField(25, {5, 2}, u"Mode"_s, {}); // bit 5 is half of Level
     makeField(26, {4, 2}, u"Level"_s, {{u"4"_s, u"Four"_s, {}}}); // the dialog stays open
     EXPECT_EQ(shown(frame), before);
     EXPECT_EQ(desktop.messageTexts(),
               QStringList({u"Bits 5 to 6 cannot become one field: a row holds bits inside and outside them, or one of "
                            "them has no row"_s,
                            u"4 does not fit in 2 bits: the values are 0 to 3"_s}));
+    // Run on the field row, the dialog moves the field: its old bits are rows again.
+    makeField(26, {8, 3}, u"Mode"_s, {{u"5"_s, u"Five"_s, {}}});
+    EXPECT_EQ(QStringList({frame.GridBits->Cells(1, 21), frame.GridBits->Cells(2, 21), frame.GridBits->Cells(1, 24),
+                           frame.GridBits->Cells(2, 24)}),
+              QStringList({u"00000700"_s, u"Mode"_s, u"00000020"_s, QString()}));
+    EXPECT_EQ(frame.FieldValueNames().keys(), QList<quint32>{0x700});
 }
 
 } // namespace

@@ -76,6 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                        u"4 does not fit in 2 bits: the values are 0 to 3"_s},
         DefinitionCase{"no number", {4, 2}, {{u"two"_s, u"Two"_s, {}}}, u"\"two\" is not a decimal number"_s},
         DefinitionCase{"no name", {4, 2}, {{u"1"_s, {}, u"Errors only"_s}}, u"Value 1 has no name"_s},
+        DefinitionCase{"a name that would not read back", {4, 2}, {{u"1"_s, u"Errors;only"_s, {}}},
+                       u"The name of value 1 cannot hold \";\" or a line break"_s},
         DefinitionCase{"a number twice", {4, 2}, {{u"1"_s, u"A"_s, {}}, {u"1"_s, u"B"_s, {}}},
                        u"Value 1 is named twice"_s},
         DefinitionCase{"beyond bit 31", {30, 3}, {}, u"A field of 3 bits from bit 30 does not fit in bits 0 to 31"_s}));
