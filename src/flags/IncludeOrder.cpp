@@ -10,9 +10,7 @@ namespace {
 // The lowest bit a mask text names; 32 for a mask that names none.
 int lowestBit(const QString &maskText)
 {
-    TFlagWordSum mask;
-    mask.add(true, maskText);
-    return std::countr_zero(mask.value());
+    return std::countr_zero(MaskOfText(maskText).value_or(0));
 }
 
 } // namespace
