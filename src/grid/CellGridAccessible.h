@@ -1,9 +1,9 @@
 #pragma once
 
+#include "grid/AccessibleChildren.h"
+
 #include <QAccessibleWidget>
-#include <QHash>
 #include <QList>
-#include <functional>
 
 class TCellGrid;
 class TCustomGridColumn;
@@ -17,7 +17,6 @@ class TCellGridAccessible : public QAccessibleWidget, public QAccessibleTableInt
 {
 public:
     explicit TCellGridAccessible(TCellGrid *grid);
-    ~TCellGridAccessible() override;
 
     // Installs the factory that gives every TCellGrid this interface; once.
     static void installFactory();
@@ -65,7 +64,5 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent *event) override;
 
 private:
-    QAccessibleInterface *cached(quint64 key, const std::function<QAccessibleInterface *()> &make) const;
-
-    mutable QHash<quint64, QAccessible::Id> m_children;
+    mutable TAccessibleChildren m_children;
 };

@@ -55,6 +55,11 @@ void BitFrameTest::toggle(int row)
     frame.GridBits->ToggleCheckBox(0, row);
 }
 
+void BitFrameTest::doToggleAction(QAccessibleInterface *target)
+{
+    target->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+}
+
 void BitFrameTest::setName(int row, const QString &name, const QString &usedFor)
 {
     frame.GridBits->SetCells(2, row, name);

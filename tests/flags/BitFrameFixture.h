@@ -6,6 +6,7 @@
 #include "support/QStringPrinting.h"
 #include "support/TestFiles.h"
 
+#include <QAccessibleInterface>
 #include <QByteArray>
 #include <QList>
 #include <gtest/gtest.h>
@@ -24,6 +25,8 @@ protected:
     QString footer(int column) const;
     // As the user does it: through the grid's toggle, OnChange included.
     void toggle(int row);
+    // As a screen reader does it: the accessible toggle action.
+    static void doToggleAction(QAccessibleInterface *target);
     void setName(int row, const QString &name, const QString &usedFor = {});
     // Typed into the cell's in-place editor and stored with Enter.
     void typeInPlace(int col, int row, const QString &text);
