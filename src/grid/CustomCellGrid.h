@@ -27,6 +27,7 @@ public:
     using TCellEvent = std::function<void(TCustomCellGrid *Sender, int ACol, int ARow)>;
     using TColumnEvent = std::function<void(TCustomCellGrid *Sender, int ACol)>;
     using TAcceptEvent = std::function<void(TCustomCellGrid *Sender, int ACol, int ARow, bool &Accept)>;
+    using THandledEvent = std::function<void(TCustomCellGrid *Sender, int ACol, int ARow, bool &Handled)>;
     using TValueAcceptEvent =
         std::function<void(TCustomCellGrid *Sender, int ACol, int ARow, const QString &Value, bool &Accept)>;
     using TVarValueEvent = std::function<void(TCustomCellGrid *Sender, int ACol, int ARow, QString &Value)>;
@@ -50,6 +51,9 @@ public:
     TColumnEvent OnHeaderClick;
     TColumnEvent OnHeaderDblClick;
     TAcceptEvent OnBeforeEdit;
+    // Raised first by ToggleByKey on any cell; a handler that sets Handled
+    // has done the cell's job itself, and nothing is ticked.
+    THandledEvent OnToggleRequest;
     TValueAcceptEvent OnEditAccept;
     TVarValueEvent OnEditText;
     TVarValueEvent OnApplyEditText;
@@ -167,8 +171,10 @@ public:
     // OnAfterEdit, then the column's own OnChange, which is raised after a
     // refusal too. OnBeforeEdit is the caller's (on press and release).
     void ToggleCheckBox(int ACol, int ARow);
-    // What Space does on a cell: OnBeforeEdit, then ToggleCheckBox when
-    // accepted. False when the cell is no check box cell that can be ticked.
+    // What Space and the toggle action of assistive technology do on a
+    // cell: OnToggleRequest, then unless handled OnBeforeEdit and
+    // ToggleCheckBox when accepted. False when nothing took the request
+    // and the cell is no check box cell that can be ticked.
     bool ToggleByKey(int ACol, int ARow);
 
     // --- Sorting ----------------------------------------------------------

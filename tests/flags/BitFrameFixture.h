@@ -42,6 +42,8 @@ protected:
     void makeField(int row, TFieldRun run, const QString &name, const QList<TFieldValueTexts> &values);
     // Space on the field row, and the value chosen from the menu it opens.
     void chooseFieldValue(int row, const QString &value);
+    // The value chosen from the open menu of a field's values.
+    void pickFieldValue(const QString &value);
     // A frame opened from the line FLAGS=$0000A001,bf;Read and write under
     // [ACCESS] of myapp_v2.ini.
     void openAsFromIniLine();
