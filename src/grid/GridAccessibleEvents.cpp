@@ -13,22 +13,37 @@ TCellGridAccessible *listenedTo(TCellGrid &grid)
     return dynamic_cast<TCellGridAccessible *>(QAccessible::queryAccessibleInterface(&grid));
 }
 
+QAccessibleInterface *selectedCell(TCellGrid &grid)
+{
+    TCellGridAccessible *table = listenedTo(grid);
+    return table ? table->cellInterface(grid.SelectedColumn(), grid.SelectedRow()) : nullptr;
+}
+
+void tellFocus(QAccessibleInterface *cell)
+{
+    QAccessibleEvent focus(cell, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
 } // namespace
 
 namespace GridAccessibleEvents {
 
 void selectionMoved(TCellGrid &grid)
 {
-    TCellGridAccessible *table = listenedTo(grid);
-    QAccessibleInterface *cell = table ? table->cellInterface(grid.SelectedColumn(), grid.SelectedRow()) : nullptr;
+    QAccessibleInterface *cell = selectedCell(grid);
     if (!cell)
         return;
     QAccessibleEvent selected(cell, QAccessible::Selection);
     QAccessible::updateAccessibility(&selected);
-    if (grid.hasFocus()) {
-        QAccessibleEvent focus(cell, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
+    if (grid.hasFocus())
+        tellFocus(cell);
+}
+
+void focusEntered(TCellGrid &grid)
+{
+    if (QAccessibleInterface *cell = selectedCell(grid))
+        tellFocus(cell);
 }
 
 void cellWritten(TCellGrid &grid, int ACol, int ARow)

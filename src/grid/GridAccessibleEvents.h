@@ -3,10 +3,12 @@
 class TCellGrid;
 
 // What the grid tells assistive technology, and only while some is
-// listening: the focus moving to the selected cell, a cell's new text or
-// check state, new footer texts, and rows that came or went.
+// listening: the focus on the selected cell, when the selection moves and
+// when the grid gets the focus; a cell's new text or check state, new
+// header and footer texts, and rows that came or went.
 namespace GridAccessibleEvents {
 void selectionMoved(TCellGrid &grid);
+void focusEntered(TCellGrid &grid); // the grid itself got the focus: its selected cell has it
 void cellWritten(TCellGrid &grid, int ACol, int ARow);
 void columnChanged(TCellGrid &grid, int ACol); // its header or footer may read differently
 void rowsChanged(TCellGrid &grid);
