@@ -85,7 +85,6 @@ void TCellGrid::InvalidateCell(int ACol, int ARow)
 
 void TCellGrid::InvalidateColumn(int ACol)
 {
-    GridAccessibleEvents::columnChanged(*this, ACol);
     // Header, cells and footer: the column's whole stripe.
     const QRect cell = gridGeometry().cellRect(ACol, 0);
     if (cell.isNull())
@@ -131,6 +130,11 @@ void TCellGrid::SelectionChanged()
 void TCellGrid::CellWritten(int ACol, int ARow)
 {
     GridAccessibleEvents::cellWritten(*this, ACol, ARow);
+}
+
+void TCellGrid::PartTextChanged(const TColumnPart &Part)
+{
+    GridAccessibleEvents::partTextChanged(*this, Part);
 }
 
 void TCellGrid::Refresh()

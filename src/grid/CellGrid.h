@@ -35,6 +35,7 @@ public:
     void ScrollToTop() override;
     void SelectionChanged() override;
     void CellWritten(int ACol, int ARow) override;
+    void PartTextChanged(const TColumnPart &Part) override;
     void Refresh() override;
     void Update() override;
     void ApplyEditing() override;

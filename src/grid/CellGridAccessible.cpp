@@ -48,7 +48,8 @@ QAccessibleInterface *TCellGridAccessible::cellInterface(int ACol, int ARow) con
 
 QAccessibleInterface *TCellGridAccessible::headerInterface(int ACol) const
 {
-    if (!grid()->Options().Contains(goHeader) || ACol < 0 || ACol >= grid()->Columns.Count())
+    if (!grid()->Options().Contains(goHeader) || ACol < 0 || ACol >= grid()->Columns.Count() ||
+        !grid()->Columns[ACol]->Visible())
         return nullptr;
     return m_children.get(HeaderKey | quint32(ACol), [&] { return TGridPartAccessible::header(grid(), ACol); });
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+class TColumnPart;
 class TGridBinding;
 
 // The grid without a window: columns, rows and cells, properties, the
@@ -204,6 +205,7 @@ public:
     virtual void ScrollToTop();
     virtual void SelectionChanged(); // after SetSelectedCell: scroll it into view
     virtual void CellWritten(int ACol, int ARow); // a cell's value or colour, after its repaint was asked for
+    virtual void PartTextChanged(const TColumnPart &Part); // a header's or footer's shown text
     virtual void Refresh(); // repaint everything
     virtual void Update(); // repaint now what is pending
     // Stores the open in-place editor's text; nothing without an editor.

@@ -63,16 +63,18 @@ void cellWritten(TCellGrid &grid, int ACol, int ARow)
     }
 }
 
-void columnChanged(TCellGrid &grid, int ACol)
+// A hidden column's header and footer are not shown, so nothing of them is told.
+void partTextChanged(TCellGrid &grid, const TColumnPart &part)
 {
     TCellGridAccessible *table = listenedTo(grid);
-    if (!table)
+    const TCustomGridColumn &column = part.Column();
+    if (!table || !column.Visible())
         return;
-    for (QAccessibleInterface *part : {table->headerInterface(ACol), table->footerInterface()}) {
-        if (part) {
-            QAccessibleEvent change(part, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&change);
-        }
+    QAccessibleInterface *changed =
+        &part == &column.Header() ? table->headerInterface(column.Index()) : table->footerInterface();
+    if (changed) {
+        QAccessibleEvent change(changed, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&change);
     }
 }
 

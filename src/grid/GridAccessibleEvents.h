@@ -1,6 +1,7 @@
 #pragma once
 
 class TCellGrid;
+class TColumnPart;
 
 // What the grid tells assistive technology, and only while some is
 // listening: the focus on the selected cell, when the selection moves and
@@ -10,6 +11,6 @@ namespace GridAccessibleEvents {
 void selectionMoved(TCellGrid &grid);
 void focusEntered(TCellGrid &grid); // the grid itself got the focus: its selected cell has it
 void cellWritten(TCellGrid &grid, int ACol, int ARow);
-void columnChanged(TCellGrid &grid, int ACol); // its header or footer may read differently
+void partTextChanged(TCellGrid &grid, const TColumnPart &part);
 void rowsChanged(TCellGrid &grid);
 } // namespace GridAccessibleEvents

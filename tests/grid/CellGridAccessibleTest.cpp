@@ -1,5 +1,6 @@
 #include "ViewTestSupport.h"
 
+#include "grid/CellGridAccessible.h"
 #include "grid/InplaceEdit.h"
 #include "support/QStringPrinting.h"
 
@@ -43,6 +44,7 @@ TEST_F(AccessibleGrid, ChildrenAreTheHeaderTheCellsRowByRowAndTheFooter)
     EXPECT_EQ(table->tableInterface()->columnCount(), 3);
     EXPECT_EQ(table->tableInterface()->columnDescription(1), u"Name");
     EXPECT_EQ(cell(3, 1)->text(QAccessible::Name), u"bfWrite");
+    EXPECT_EQ(dynamic_cast<TCellGridAccessible *>(table)->headerInterface(1), nullptr) << "a hidden column's header";
 }
 
 // The toggle raises what Space raises, and a read-only grid refuses both.
