@@ -107,7 +107,7 @@ void TCellGrid::LayoutChanged()
 
 void TCellGrid::RowsChanged(TRowsChange Change)
 {
-    GridAccessibleEvents::rowsChanged(*this);
+    GridAccessibleEvents::tableChanged(*this);
     m_editor->followRows(Change);
     LayoutChanged();
 }
@@ -130,6 +130,11 @@ void TCellGrid::SelectionChanged()
 void TCellGrid::CellWritten(int ACol, int ARow)
 {
     GridAccessibleEvents::cellWritten(*this, ACol, ARow);
+}
+
+void TCellGrid::ColumnShownChanged()
+{
+    GridAccessibleEvents::tableChanged(*this);
 }
 
 void TCellGrid::PartTextChanged(const TColumnPart &Part)

@@ -36,6 +36,7 @@ public:
     void SelectionChanged() override;
     void CellWritten(int ACol, int ARow) override;
     void PartTextChanged(const TColumnPart &Part) override;
+    void ColumnShownChanged() override;
     void Refresh() override;
     void Update() override;
     void ApplyEditing() override;

@@ -117,8 +117,11 @@ int TCellGridAccessible::indexOfChild(const QAccessibleInterface *child) const
         return -1;
     const int headers = grid()->Options().Contains(goHeader) ? columnCount() : 0;
     if (child->role() == QAccessible::Cell) {
+        // Only a shown cell of this very table has a place among its children.
         const auto *cell = const_cast<QAccessibleInterface *>(child)->tableCellInterface();
-        return cell ? headers + cell->rowIndex() * columnCount() + cell->columnIndex() : -1;
+        if (!cell || !child->isValid() || cell->table() != this || cell->columnIndex() < 0)
+            return -1;
+        return headers + cell->rowIndex() * columnCount() + cell->columnIndex();
     }
     for (int index = 0; index < headers; ++index) {
         if (this->child(index) == child)

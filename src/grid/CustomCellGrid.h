@@ -199,6 +199,7 @@ public:
     // Widths, positions, visibility or sizes changed: recompute geometry,
     // move an open editor with its cell.
     virtual void LayoutChanged();
+    virtual void ColumnShownChanged(); // a column was shown or hidden, after LayoutChanged
     // Rows were appended, inserted, deleted, cleared or reordered: the
     // scroll range, and an open editor stays with its cell or closes.
     virtual void RowsChanged(TRowsChange Change);

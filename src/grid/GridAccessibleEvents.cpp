@@ -78,7 +78,7 @@ void partTextChanged(TCellGrid &grid, const TColumnPart &part)
     }
 }
 
-void rowsChanged(TCellGrid &grid)
+void tableChanged(TCellGrid &grid)
 {
     TCellGridAccessible *table = listenedTo(grid);
     if (!table)

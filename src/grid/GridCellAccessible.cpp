@@ -17,9 +17,10 @@ TCellGrid *TGridCellAccessible::grid() const
     return static_cast<TCellGrid *>(owner());
 }
 
+// A cell of a hidden column is not in the table.
 bool TGridCellAccessible::isValid() const
 {
-    return grid() && grid()->CellExists(m_col, m_row);
+    return grid() && grid()->CellExists(m_col, m_row) && grid()->Columns[m_col]->Visible();
 }
 
 // A check box cell is read by its state, not by "True" or "False"; its
@@ -107,7 +108,7 @@ QList<QAccessibleInterface *> TGridCellAccessible::rowHeaderCells() const
 
 int TGridCellAccessible::columnIndex() const
 {
-    return grid() ? grid()->Columns[m_col]->VisibleIndex() : -1;
+    return isValid() ? grid()->Columns[m_col]->VisibleIndex() : -1;
 }
 
 int TGridCellAccessible::rowIndex() const
