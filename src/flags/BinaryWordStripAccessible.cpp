@@ -1,9 +1,8 @@
 #include "flags/BinaryWordStripAccessible.h"
 
 #include "flags/BinaryWordStrip.h"
-#include "platform/CommandGuard.h"
-
-#include <QPointer>
+#include "grid/AccessibleFactory.h"
+#include "grid/AccessibleLeaf.h"
 
 namespace {
 
@@ -15,45 +14,34 @@ int bitOfIndex(int index)
     return bitsPerWord - 1 - index;
 }
 
-class TBinaryDigitAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+class TBinaryDigitAccessible : public TAccessibleLeaf, public QAccessibleActionInterface
 {
 public:
     TBinaryDigitAccessible(TBinaryWordStrip *strip, int bit)
-        : m_strip(strip)
+        : TAccessibleLeaf(strip)
         , m_bit(bit)
     {
     }
 
-    bool isValid() const override { return m_strip; }
-    QObject *object() const override { return nullptr; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *parent() const override
-    {
-        return m_strip ? QAccessible::queryAccessibleInterface(m_strip.data()) : nullptr;
-    }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text type) const override
     {
         return type == QAccessible::Name ? QStringLiteral("Bit %1").arg(m_bit) : QString();
     }
-    void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override
     {
-        if (!m_strip)
+        if (!strip())
             return {};
-        const QRect digit = m_strip->BitRect(m_bit);
-        return QRect(m_strip->mapToGlobal(digit.topLeft()), digit.size());
+        const QRect digit = strip()->BitRect(m_bit);
+        return QRect(strip()->mapToGlobal(digit.topLeft()), digit.size());
     }
     QAccessible::Role role() const override { return QAccessible::CheckBox; }
     QAccessible::State state() const override
     {
         QAccessible::State state;
-        state.invalid = !m_strip;
+        state.invalid = !strip();
         state.checkable = true;
-        state.checked = m_strip && (m_strip->Word() >> m_bit) & 1u;
-        state.disabled = m_strip && !m_strip->isEnabled();
+        state.checked = strip() && (strip()->Word() >> m_bit) & 1u;
+        state.disabled = strip() && !strip()->isEnabled();
         return state;
     }
     void *interface_cast(QAccessible::InterfaceType type) override
@@ -64,25 +52,16 @@ public:
     QStringList actionNames() const override { return {toggleAction()}; }
     void doAction(const QString &actionName) override
     {
-        if (actionName != toggleAction() || !m_strip || !m_strip->OnBitClick)
-            return;
-        TBinaryWordStrip *strip = m_strip;
-        const int bit = m_bit;
-        runCommand(strip, [strip, bit] { strip->OnBitClick(bit); });
+        if (actionName == toggleAction() && strip() && strip()->OnBitClick)
+            strip()->OnBitClick(m_bit);
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
 private:
-    QPointer<TBinaryWordStrip> m_strip;
+    TBinaryWordStrip *strip() const { return static_cast<TBinaryWordStrip *>(owner()); }
+
     int m_bit;
 };
-
-QAccessibleInterface *stripFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("TBinaryWordStrip") && object && object->isWidgetType())
-        return new TBinaryWordStripAccessible(static_cast<TBinaryWordStrip *>(object));
-    return nullptr;
-}
 
 } // namespace
 
@@ -91,21 +70,9 @@ TBinaryWordStripAccessible::TBinaryWordStripAccessible(TBinaryWordStrip *strip)
 {
 }
 
-TBinaryWordStripAccessible::~TBinaryWordStripAccessible()
-{
-    for (const QAccessible::Id id : m_bits) {
-        if (id)
-            QAccessible::deleteAccessibleInterface(id);
-    }
-}
-
 void TBinaryWordStripAccessible::installFactory()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(stripFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleFactory<TBinaryWordStrip, TBinaryWordStripAccessible>();
 }
 
 void TBinaryWordStripAccessible::bitsChanged(TBinaryWordStrip *strip, quint32 changedBits)
@@ -134,10 +101,7 @@ QAccessibleInterface *TBinaryWordStripAccessible::bitInterface(int bit) const
 {
     if (bit < 0 || bit >= bitsPerWord)
         return nullptr;
-    QAccessible::Id &id = m_bits[size_t(bit)];
-    if (!id)
-        id = QAccessible::registerAccessibleInterface(new TBinaryDigitAccessible(strip(), bit));
-    return QAccessible::accessibleInterface(id);
+    return m_bits.get(quint64(bit), [&] { return new TBinaryDigitAccessible(strip(), bit); });
 }
 
 int TBinaryWordStripAccessible::childCount() const

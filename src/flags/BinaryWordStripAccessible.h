@@ -1,7 +1,8 @@
 #pragma once
 
+#include "grid/AccessibleChildren.h"
+
 #include <QAccessibleWidget>
-#include <array>
 
 class TBinaryWordStrip;
 
@@ -12,7 +13,6 @@ class TBinaryWordStripAccessible : public QAccessibleWidget
 {
 public:
     explicit TBinaryWordStripAccessible(TBinaryWordStrip *strip);
-    ~TBinaryWordStripAccessible() override;
 
     // Installs the factory that gives every TBinaryWordStrip this interface; once.
     static void installFactory();
@@ -28,5 +28,5 @@ public:
     QAccessibleInterface *childAt(int x, int y) const override;
 
 private:
-    mutable std::array<QAccessible::Id, 32> m_bits{}; // 0: not made yet
+    mutable TAccessibleChildren m_bits; // by bit number
 };

@@ -21,11 +21,17 @@ void TBitFrame::createFieldCommands()
     connect(PopupBits, &QMenu::aboutToShow, this,
             [this] { MI_BF_SplitField->setEnabled(isFieldRow(GridBits->SelectedRow())); });
 
-    // A field row's tick cell shows its value: a click or Space chooses
-    // another instead of ticking.
+    // A field row's tick cell shows its value: a click chooses another
+    // instead of ticking, and so do Space and the toggle action of
+    // assistive technology anywhere on the row.
     GridBits->OnBeforeEdit = [this](TCustomCellGrid *, int ACol, int ARow, bool &Accept) {
         if (ACol == ColBit->Index() && isFieldRow(ARow))
             Accept = false;
+    };
+    GridBits->OnToggleRequest = [this](TCustomCellGrid *, int, int ARow, bool &Handled) {
+        Handled = isFieldRow(ARow);
+        if (Handled)
+            chooseFieldValue(ARow);
     };
     GridBits->OnCellClick = [this](TCustomCellGrid *, int ACol, int ARow) {
         if (ACol == ColBit->Index() && isFieldRow(ARow))
@@ -42,7 +48,7 @@ bool TBitFrame::fieldRowKey(const QKeyEvent &key)
     const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
     if (key.modifiers() & ~Qt::KeypadModifier)
         return false;
-    if (key.key() == Qt::Key_Space || (enter && onValue)) {
+    if (enter && onValue) {
         runCommand(this, [this, row] { chooseFieldValue(row); });
         return true;
     }

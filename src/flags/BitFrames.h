@@ -222,7 +222,8 @@ private:
     void chooseFieldValue(int row);
     // The number dialog for the field row's value, offering `offered`.
     void askFieldValue(int row, int offered);
-    // Space, Enter and digits on a field row; whether the key was taken.
+    // Enter and digits on a field row (Space reaches the grid's toggle
+    // request); whether the key was taken.
     bool fieldRowKey(const QKeyEvent &key);
     // Whether a key or a click on the row's tick opens the choice instead.
     bool isFieldRow(int row) const { return FieldRunOfRow(row).has_value(); }

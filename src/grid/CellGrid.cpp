@@ -85,7 +85,6 @@ void TCellGrid::InvalidateCell(int ACol, int ARow)
 
 void TCellGrid::InvalidateColumn(int ACol)
 {
-    GridAccessibleEvents::columnChanged(*this, ACol);
     // Header, cells and footer: the column's whole stripe.
     const QRect cell = gridGeometry().cellRect(ACol, 0);
     if (cell.isNull())
@@ -108,7 +107,7 @@ void TCellGrid::LayoutChanged()
 
 void TCellGrid::RowsChanged(TRowsChange Change)
 {
-    GridAccessibleEvents::rowsChanged(*this);
+    GridAccessibleEvents::tableChanged(*this);
     m_editor->followRows(Change);
     LayoutChanged();
 }
@@ -131,6 +130,16 @@ void TCellGrid::SelectionChanged()
 void TCellGrid::CellWritten(int ACol, int ARow)
 {
     GridAccessibleEvents::cellWritten(*this, ACol, ARow);
+}
+
+void TCellGrid::ColumnShownChanged()
+{
+    GridAccessibleEvents::tableChanged(*this);
+}
+
+void TCellGrid::PartTextChanged(const TColumnPart &Part)
+{
+    GridAccessibleEvents::partTextChanged(*this, Part);
 }
 
 void TCellGrid::Refresh()

@@ -35,6 +35,8 @@ public:
     void ScrollToTop() override;
     void SelectionChanged() override;
     void CellWritten(int ACol, int ARow) override;
+    void PartTextChanged(const TColumnPart &Part) override;
+    void ColumnShownChanged() override;
     void Refresh() override;
     void Update() override;
     void ApplyEditing() override;

@@ -1,5 +1,6 @@
 #include "grid/CellGridAccessible.h"
 
+#include "grid/AccessibleFactory.h"
 #include "grid/CellGrid.h"
 #include "grid/GridCellAccessible.h"
 #include "grid/GridPartAccessible.h"
@@ -16,13 +17,6 @@ quint64 cellKey(int ACol, int ARow)
     return (quint64(ARow) << 32) | quint32(ACol);
 }
 
-QAccessibleInterface *gridFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("TCellGrid") && object && object->isWidgetType())
-        return new TCellGridAccessible(static_cast<TCellGrid *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 TCellGridAccessible::TCellGridAccessible(TCellGrid *grid)
@@ -30,19 +24,9 @@ TCellGridAccessible::TCellGridAccessible(TCellGrid *grid)
 {
 }
 
-TCellGridAccessible::~TCellGridAccessible()
-{
-    for (const QAccessible::Id id : std::as_const(m_children))
-        QAccessible::deleteAccessibleInterface(id);
-}
-
 void TCellGridAccessible::installFactory()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(gridFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleFactory<TCellGrid, TCellGridAccessible>();
 }
 
 TCellGrid *TCellGridAccessible::grid() const
@@ -55,47 +39,31 @@ TCustomGridColumn *TCellGridAccessible::visibleColumn(int column) const
     return grid()->Columns.VisibleItem(column);
 }
 
-QAccessibleInterface *TCellGridAccessible::cached(quint64 key,
-                                                  const std::function<QAccessibleInterface *()> &make) const
-{
-    if (const auto found = m_children.constFind(key); found != m_children.constEnd())
-        return QAccessible::accessibleInterface(*found);
-    QAccessibleInterface *made = make();
-    m_children.insert(key, QAccessible::registerAccessibleInterface(made));
-    return made;
-}
-
 QAccessibleInterface *TCellGridAccessible::cellInterface(int ACol, int ARow) const
 {
     if (!grid()->CellExists(ACol, ARow) || !grid()->Columns[ACol]->Visible())
         return nullptr;
-    return cached(cellKey(ACol, ARow), [&] { return new TGridCellAccessible(grid(), ACol, ARow); });
+    return m_children.get(cellKey(ACol, ARow), [&] { return new TGridCellAccessible(grid(), ACol, ARow); });
 }
 
 QAccessibleInterface *TCellGridAccessible::headerInterface(int ACol) const
 {
-    if (!grid()->Options().Contains(goHeader) || ACol < 0 || ACol >= grid()->Columns.Count())
+    if (!grid()->Options().Contains(goHeader) || ACol < 0 || ACol >= grid()->Columns.Count() ||
+        !grid()->Columns[ACol]->Visible())
         return nullptr;
-    return cached(HeaderKey | quint32(ACol), [&] { return TGridPartAccessible::header(grid(), ACol); });
+    return m_children.get(HeaderKey | quint32(ACol), [&] { return TGridPartAccessible::header(grid(), ACol); });
 }
 
 QAccessibleInterface *TCellGridAccessible::footerInterface() const
 {
     if (!grid()->Options().Contains(goFooter))
         return nullptr;
-    return cached(FooterKey, [&] { return TGridPartAccessible::footer(grid()); });
+    return m_children.get(FooterKey, [&] { return TGridPartAccessible::footer(grid()); });
 }
 
 void TCellGridAccessible::forgetCells()
 {
-    for (auto it = m_children.begin(); it != m_children.end();) {
-        if (it.key() & (HeaderKey | FooterKey)) {
-            ++it;
-            continue;
-        }
-        QAccessible::deleteAccessibleInterface(it.value());
-        it = m_children.erase(it);
-    }
+    m_children.forget([](quint64 key) { return !(key & (HeaderKey | FooterKey)); });
 }
 
 // --- QAccessibleInterface ---------------------------------------------------
@@ -149,8 +117,11 @@ int TCellGridAccessible::indexOfChild(const QAccessibleInterface *child) const
         return -1;
     const int headers = grid()->Options().Contains(goHeader) ? columnCount() : 0;
     if (child->role() == QAccessible::Cell) {
+        // Only a shown cell of this very table has a place among its children.
         const auto *cell = const_cast<QAccessibleInterface *>(child)->tableCellInterface();
-        return cell ? headers + cell->rowIndex() * columnCount() + cell->columnIndex() : -1;
+        if (!cell || !child->isValid() || cell->table() != this || cell->columnIndex() < 0)
+            return -1;
+        return headers + cell->rowIndex() * columnCount() + cell->columnIndex();
     }
     for (int index = 0; index < headers; ++index) {
         if (this->child(index) == child)

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "grid/AccessibleChildren.h"
+
 #include <QAccessibleWidget>
-#include <QHash>
 #include <QList>
-#include <functional>
 
 class TCellGrid;
 class TCustomGridColumn;
@@ -11,13 +11,12 @@ class TCustomGridColumn;
 // The grid as assistive technology sees it: a table of the visible columns
 // in display order and of every row. Its children are the header cells,
 // then the data cells row by row, then the footer row, which is also the
-// table's summary. The cells' interfaces are kept until the rows change,
-// so a screen reader can follow a cell it was told about.
+// table's summary. The cells' interfaces are kept until rows or shown
+// columns change, so a screen reader can follow a cell it was told about.
 class TCellGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:
     explicit TCellGridAccessible(TCellGrid *grid);
-    ~TCellGridAccessible() override;
 
     // Installs the factory that gives every TCellGrid this interface; once.
     static void installFactory();
@@ -29,7 +28,7 @@ public:
     QAccessibleInterface *cellInterface(int ACol, int ARow) const;
     QAccessibleInterface *headerInterface(int ACol) const;
     QAccessibleInterface *footerInterface() const;
-    // Rows came or went: every cell's interface is given up.
+    // Rows or shown columns came or went: every cell's interface is given up.
     void forgetCells();
 
     // --- QAccessibleInterface ---
@@ -65,7 +64,5 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent *event) override;
 
 private:
-    QAccessibleInterface *cached(quint64 key, const std::function<QAccessibleInterface *()> &make) const;
-
-    mutable QHash<quint64, QAccessible::Id> m_children;
+    mutable TAccessibleChildren m_children;
 };

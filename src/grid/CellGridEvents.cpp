@@ -4,6 +4,7 @@
 #include "grid/CellGrid.h"
 
 #include "grid/CellMouseHandler.h"
+#include "grid/GridAccessibleEvents.h"
 #include "grid/GridEditorController.h"
 #include "grid/GridHints.h"
 #include "grid/GridKeyHandler.h"
@@ -130,6 +131,7 @@ void TCellGrid::focusInEvent(QFocusEvent *event)
 {
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
+    GridAccessibleEvents::focusEntered(*this);
 }
 
 void TCellGrid::focusOutEvent(QFocusEvent *event)

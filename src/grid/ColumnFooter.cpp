@@ -9,14 +9,12 @@ TColumnFooter::TColumnFooter(TCustomGridColumn &AColumn)
 
 void TColumnFooter::SetTextBefore(const QString &Value)
 {
-    m_textBefore = Value;
-    Repaint();
+    SetShownText(m_textBefore, Value);
 }
 
 void TColumnFooter::SetTextAfter(const QString &Value)
 {
-    m_textAfter = Value;
-    Repaint();
+    SetShownText(m_textAfter, Value);
 }
 
 QString TColumnFooter::DisplayText() const

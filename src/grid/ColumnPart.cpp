@@ -12,8 +12,7 @@ TColumnPart::~TColumnPart() = default;
 
 void TColumnPart::SetCaption(const QString &Value)
 {
-    m_caption = Value;
-    Repaint();
+    SetShownText(m_caption, Value);
 }
 
 void TColumnPart::SetColor(const QColor &Value)
@@ -43,4 +42,13 @@ void TColumnPart::SetAlignment(TAlignment Value)
 void TColumnPart::Repaint()
 {
     m_column.Grid().InvalidateColumn(m_column.Index());
+}
+
+void TColumnPart::SetShownText(QString &Text, const QString &Value)
+{
+    const bool changed = Text != Value;
+    Text = Value;
+    Repaint();
+    if (changed)
+        m_column.Grid().PartTextChanged(*this);
 }

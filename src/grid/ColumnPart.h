@@ -9,7 +9,8 @@
 class TCustomGridColumn;
 
 // What header and footer cells share. Setting Caption repaints the column
-// (header, cells and footer); setting Hint only stores the text.
+// (header, cells and footer) and, when it differs, tells the grid of the
+// new text; setting Hint only stores the text.
 class TColumnPart
 {
 public:
@@ -37,6 +38,9 @@ public:
 
 protected:
     void Repaint();
+    // Stores a text the part shows and repaints; tells the grid when the
+    // part reads differently now.
+    void SetShownText(QString &Text, const QString &Value);
 
 private:
     TCustomGridColumn &m_column;

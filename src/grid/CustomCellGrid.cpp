@@ -195,6 +195,8 @@ void TCustomCellGrid::RowsChanged(TRowsChange) {}
 void TCustomCellGrid::ScrollToTop() {}
 void TCustomCellGrid::SelectionChanged() {}
 void TCustomCellGrid::CellWritten(int, int) {}
+void TCustomCellGrid::ColumnShownChanged() {}
+void TCustomCellGrid::PartTextChanged(const TColumnPart &) {}
 void TCustomCellGrid::Refresh() {}
 void TCustomCellGrid::Update() {}
 void TCustomCellGrid::ApplyEditing() {}

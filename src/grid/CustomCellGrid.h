@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+class TColumnPart;
 class TGridBinding;
 
 // The grid without a window: columns, rows and cells, properties, the
@@ -27,6 +28,7 @@ public:
     using TCellEvent = std::function<void(TCustomCellGrid *Sender, int ACol, int ARow)>;
     using TColumnEvent = std::function<void(TCustomCellGrid *Sender, int ACol)>;
     using TAcceptEvent = std::function<void(TCustomCellGrid *Sender, int ACol, int ARow, bool &Accept)>;
+    using THandledEvent = std::function<void(TCustomCellGrid *Sender, int ACol, int ARow, bool &Handled)>;
     using TValueAcceptEvent =
         std::function<void(TCustomCellGrid *Sender, int ACol, int ARow, const QString &Value, bool &Accept)>;
     using TVarValueEvent = std::function<void(TCustomCellGrid *Sender, int ACol, int ARow, QString &Value)>;
@@ -50,6 +52,9 @@ public:
     TColumnEvent OnHeaderClick;
     TColumnEvent OnHeaderDblClick;
     TAcceptEvent OnBeforeEdit;
+    // Raised first by ToggleByKey on any cell; a handler that sets Handled
+    // has done the cell's job itself, and nothing is ticked.
+    THandledEvent OnToggleRequest;
     TValueAcceptEvent OnEditAccept;
     TVarValueEvent OnEditText;
     TVarValueEvent OnApplyEditText;
@@ -167,8 +172,10 @@ public:
     // OnAfterEdit, then the column's own OnChange, which is raised after a
     // refusal too. OnBeforeEdit is the caller's (on press and release).
     void ToggleCheckBox(int ACol, int ARow);
-    // What Space does on a cell: OnBeforeEdit, then ToggleCheckBox when
-    // accepted. False when the cell is no check box cell that can be ticked.
+    // What Space and the toggle action of assistive technology do on a
+    // cell: OnToggleRequest, then unless handled OnBeforeEdit and
+    // ToggleCheckBox when accepted. False when nothing took the request
+    // and the cell is no check box cell that can be ticked.
     bool ToggleByKey(int ACol, int ARow);
 
     // --- Sorting ----------------------------------------------------------
@@ -192,12 +199,14 @@ public:
     // Widths, positions, visibility or sizes changed: recompute geometry,
     // move an open editor with its cell.
     virtual void LayoutChanged();
+    virtual void ColumnShownChanged(); // a column was shown or hidden, after LayoutChanged
     // Rows were appended, inserted, deleted, cleared or reordered: the
     // scroll range, and an open editor stays with its cell or closes.
     virtual void RowsChanged(TRowsChange Change);
     virtual void ScrollToTop();
     virtual void SelectionChanged(); // after SetSelectedCell: scroll it into view
     virtual void CellWritten(int ACol, int ARow); // a cell's value or colour, after its repaint was asked for
+    virtual void PartTextChanged(const TColumnPart &Part); // a header's or footer's shown text
     virtual void Refresh(); // repaint everything
     virtual void Update(); // repaint now what is pending
     // Stores the open in-place editor's text; nothing without an editor.

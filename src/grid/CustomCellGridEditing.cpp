@@ -111,6 +111,11 @@ void TCustomCellGrid::ToggleCheckBox(int ACol, int ARow)
 
 bool TCustomCellGrid::ToggleByKey(int ACol, int ARow)
 {
+    bool handled = false;
+    if (OnToggleRequest && CellExists(ACol, ARow))
+        OnToggleRequest(this, ACol, ARow, handled);
+    if (handled)
+        return true;
     if (!CanToggleCell(ACol, ARow))
         return false;
     if (AcceptBeforeEdit(ACol, ARow))

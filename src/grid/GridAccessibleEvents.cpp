@@ -13,22 +13,37 @@ TCellGridAccessible *listenedTo(TCellGrid &grid)
     return dynamic_cast<TCellGridAccessible *>(QAccessible::queryAccessibleInterface(&grid));
 }
 
+QAccessibleInterface *selectedCell(TCellGrid &grid)
+{
+    TCellGridAccessible *table = listenedTo(grid);
+    return table ? table->cellInterface(grid.SelectedColumn(), grid.SelectedRow()) : nullptr;
+}
+
+void tellFocus(QAccessibleInterface *cell)
+{
+    QAccessibleEvent focus(cell, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
 } // namespace
 
 namespace GridAccessibleEvents {
 
 void selectionMoved(TCellGrid &grid)
 {
-    TCellGridAccessible *table = listenedTo(grid);
-    QAccessibleInterface *cell = table ? table->cellInterface(grid.SelectedColumn(), grid.SelectedRow()) : nullptr;
+    QAccessibleInterface *cell = selectedCell(grid);
     if (!cell)
         return;
     QAccessibleEvent selected(cell, QAccessible::Selection);
     QAccessible::updateAccessibility(&selected);
-    if (grid.hasFocus()) {
-        QAccessibleEvent focus(cell, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
+    if (grid.hasFocus())
+        tellFocus(cell);
+}
+
+void focusEntered(TCellGrid &grid)
+{
+    if (QAccessibleInterface *cell = selectedCell(grid))
+        tellFocus(cell);
 }
 
 void cellWritten(TCellGrid &grid, int ACol, int ARow)
@@ -48,20 +63,22 @@ void cellWritten(TCellGrid &grid, int ACol, int ARow)
     }
 }
 
-void columnChanged(TCellGrid &grid, int ACol)
+// A hidden column's header and footer are not shown, so nothing of them is told.
+void partTextChanged(TCellGrid &grid, const TColumnPart &part)
 {
     TCellGridAccessible *table = listenedTo(grid);
-    if (!table)
+    const TCustomGridColumn &column = part.Column();
+    if (!table || !column.Visible())
         return;
-    for (QAccessibleInterface *part : {table->headerInterface(ACol), table->footerInterface()}) {
-        if (part) {
-            QAccessibleEvent change(part, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&change);
-        }
+    QAccessibleInterface *changed =
+        &part == &column.Header() ? table->headerInterface(column.Index()) : table->footerInterface();
+    if (changed) {
+        QAccessibleEvent change(changed, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&change);
     }
 }
 
-void rowsChanged(TCellGrid &grid)
+void tableChanged(TCellGrid &grid)
 {
     TCellGridAccessible *table = listenedTo(grid);
     if (!table)

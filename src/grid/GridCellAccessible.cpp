@@ -6,45 +6,21 @@
 #include "platform/CommandGuard.h"
 
 TGridCellAccessible::TGridCellAccessible(TCellGrid *grid, int ACol, int ARow)
-    : m_grid(grid)
+    : TAccessibleLeaf(grid)
     , m_col(ACol)
     , m_row(ARow)
 {
 }
 
+TCellGrid *TGridCellAccessible::grid() const
+{
+    return static_cast<TCellGrid *>(owner());
+}
+
+// A cell of a hidden column is not in the table.
 bool TGridCellAccessible::isValid() const
 {
-    return m_grid && m_grid->CellExists(m_col, m_row);
-}
-
-QObject *TGridCellAccessible::object() const
-{
-    return nullptr;
-}
-
-QAccessibleInterface *TGridCellAccessible::childAt(int, int) const
-{
-    return nullptr;
-}
-
-QAccessibleInterface *TGridCellAccessible::parent() const
-{
-    return table();
-}
-
-QAccessibleInterface *TGridCellAccessible::child(int) const
-{
-    return nullptr;
-}
-
-int TGridCellAccessible::childCount() const
-{
-    return 0;
-}
-
-int TGridCellAccessible::indexOfChild(const QAccessibleInterface *) const
-{
-    return -1;
+    return grid() && grid()->CellExists(m_col, m_row) && grid()->Columns[m_col]->Visible();
 }
 
 // A check box cell is read by its state, not by "True" or "False"; its
@@ -54,25 +30,23 @@ QString TGridCellAccessible::text(QAccessible::Text type) const
 {
     if (!isValid())
         return {};
-    const TCustomGridColumn *column = m_grid->Columns[m_col];
+    const TCustomGridColumn *column = grid()->Columns[m_col];
     switch (type) {
     case QAccessible::Name:
-        if (const QString &caption = m_grid->Cell(m_col, m_row).Caption(); !caption.isEmpty())
+        if (const QString &caption = grid()->Cell(m_col, m_row).Caption(); !caption.isEmpty())
             return caption;
-        return isCheckBox() ? column->Header().Caption() : column->DisplayText(m_grid->Cells(m_col, m_row));
-    case QAccessible::Description: return m_grid->Cell(m_col, m_row).Hint();
+        return isCheckBox() ? column->Header().Caption() : column->DisplayText(grid()->Cells(m_col, m_row));
+    case QAccessible::Description: return grid()->Cell(m_col, m_row).Hint();
     default: return {};
     }
 }
-
-void TGridCellAccessible::setText(QAccessible::Text, const QString &) {}
 
 QRect TGridCellAccessible::rect() const
 {
     if (!isValid())
         return {};
-    const QRect cell = m_grid->gridGeometry().cellRect(m_col, m_row);
-    return QRect(m_grid->viewport()->mapToGlobal(cell.topLeft()), cell.size());
+    const QRect cell = grid()->gridGeometry().cellRect(m_col, m_row);
+    return QRect(grid()->viewport()->mapToGlobal(cell.topLeft()), cell.size());
 }
 
 QAccessible::Role TGridCellAccessible::role() const
@@ -90,16 +64,16 @@ QAccessible::State TGridCellAccessible::state() const
     state.selectable = true;
     state.focusable = true;
     state.selected = isSelected();
-    state.focused = state.selected && m_grid->hasGridFocus();
-    state.disabled = !m_grid->isEnabled() || !m_grid->Columns[m_col]->Enabled();
-    state.editable = m_grid->CanEditCell(m_col, m_row);
-    state.readOnly = !state.editable && !m_grid->CanToggleCell(m_col, m_row);
+    state.focused = state.selected && grid()->hasGridFocus();
+    state.disabled = !grid()->isEnabled() || !grid()->Columns[m_col]->Enabled();
+    state.editable = grid()->CanEditCell(m_col, m_row);
+    state.readOnly = !state.editable && !grid()->CanToggleCell(m_col, m_row);
     if (isCheckBox()) {
         state.checkable = true;
-        state.checked = m_grid->Cell(m_col, m_row).AsBoolean();
+        state.checked = grid()->Cell(m_col, m_row).AsBoolean();
     }
-    const QRect cell = m_grid->gridGeometry().cellRect(m_col, m_row);
-    state.invisible = cell.isEmpty() || !m_grid->viewport()->rect().intersects(cell);
+    const QRect cell = grid()->gridGeometry().cellRect(m_col, m_row);
+    state.invisible = cell.isEmpty() || !grid()->viewport()->rect().intersects(cell);
     state.offscreen = state.invisible;
     return state;
 }
@@ -117,13 +91,13 @@ void *TGridCellAccessible::interface_cast(QAccessible::InterfaceType type)
 
 bool TGridCellAccessible::isSelected() const
 {
-    return m_grid && m_grid->SelectedColumn() == m_col && m_grid->SelectedRow() == m_row;
+    return grid() && grid()->SelectedColumn() == m_col && grid()->SelectedRow() == m_row;
 }
 
 QList<QAccessibleInterface *> TGridCellAccessible::columnHeaderCells() const
 {
-    const auto *grid = m_grid ? dynamic_cast<TCellGridAccessible *>(table()) : nullptr;
-    QAccessibleInterface *header = grid ? grid->headerInterface(m_col) : nullptr;
+    const auto *accessibleTable = dynamic_cast<TCellGridAccessible *>(table());
+    QAccessibleInterface *header = accessibleTable ? accessibleTable->headerInterface(m_col) : nullptr;
     return header ? QList<QAccessibleInterface *>{header} : QList<QAccessibleInterface *>{};
 }
 
@@ -134,7 +108,7 @@ QList<QAccessibleInterface *> TGridCellAccessible::rowHeaderCells() const
 
 int TGridCellAccessible::columnIndex() const
 {
-    return m_grid ? m_grid->Columns[m_col]->VisibleIndex() : -1;
+    return isValid() ? grid()->Columns[m_col]->VisibleIndex() : -1;
 }
 
 int TGridCellAccessible::rowIndex() const
@@ -154,14 +128,14 @@ int TGridCellAccessible::rowExtent() const
 
 QAccessibleInterface *TGridCellAccessible::table() const
 {
-    return m_grid ? QAccessible::queryAccessibleInterface(m_grid.data()) : nullptr;
+    return parent();
 }
 
 // --- QAccessibleActionInterface --------------------------------------------------
 
 QStringList TGridCellAccessible::actionNames() const
 {
-    if (isValid() && m_grid->CanToggleCell(m_col, m_row))
+    if (isValid() && grid()->CanToggleCell(m_col, m_row))
         return {toggleAction()};
     return {};
 }
@@ -172,10 +146,10 @@ void TGridCellAccessible::doAction(const QString &actionName)
 {
     if (actionName != toggleAction() || !isValid())
         return;
-    TCellGrid *grid = m_grid;
+    TCellGrid *target = grid();
     const int col = m_col;
     const int row = m_row;
-    runCommand(grid, [grid, col, row] { grid->ToggleByKey(col, row); });
+    runCommand(target, [target, col, row] { target->ToggleByKey(col, row); });
 }
 
 QStringList TGridCellAccessible::keyBindingsForAction(const QString &actionName) const
@@ -188,6 +162,6 @@ QStringList TGridCellAccessible::keyBindingsForAction(const QString &actionName)
 // A caption drawn in place of the box leaves nothing to tick.
 bool TGridCellAccessible::isCheckBox() const
 {
-    return m_grid && dynamic_cast<const TCheckBoxColumn *>(m_grid->Columns[m_col]) &&
-           m_grid->Cell(m_col, m_row).Caption().isEmpty();
+    return grid() && dynamic_cast<const TCheckBoxColumn *>(grid()->Columns[m_col]) &&
+           grid()->Cell(m_col, m_row).Caption().isEmpty();
 }

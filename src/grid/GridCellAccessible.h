@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QAccessibleInterface>
-#include <QPointer>
+#include "grid/AccessibleLeaf.h"
 
 class TCellGrid;
 
 // One data cell of the grid for assistive technology: its text, the
 // check state of a check box cell and the toggle that Space performs.
 // It stays valid as long as its grid and its cell exist.
-class TGridCellAccessible : public QAccessibleInterface,
+class TGridCellAccessible : public TAccessibleLeaf,
                             public QAccessibleTableCellInterface,
                             public QAccessibleActionInterface
 {
@@ -17,14 +16,7 @@ public:
 
     // --- QAccessibleInterface ---
     bool isValid() const override;
-    QObject *object() const override;
-    QAccessibleInterface *childAt(int x, int y) const override;
-    QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface *child) const override;
     QString text(QAccessible::Text type) const override;
-    void setText(QAccessible::Text type, const QString &text) override;
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
@@ -46,9 +38,9 @@ public:
     QStringList keyBindingsForAction(const QString &actionName) const override;
 
 private:
+    TCellGrid *grid() const;
     bool isCheckBox() const;
 
-    QPointer<TCellGrid> m_grid;
     int m_col; // in creation order
     int m_row;
 };

@@ -42,6 +42,7 @@ void TCustomGridColumn::SetVisible(bool Value)
     m_visible = Value;
     m_grid.Columns.UpdatePositions(false);
     m_grid.LayoutChanged();
+    m_grid.ColumnShownChanged();
 }
 
 void TCustomGridColumn::SetPosition(int Value)

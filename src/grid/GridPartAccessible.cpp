@@ -2,76 +2,50 @@
 
 #include "grid/CellGrid.h"
 
-TGridPartAccessible::TGridPartAccessible(TCellGrid *grid, int headerColumn)
-    : m_grid(grid)
-    , m_headerColumn(headerColumn)
+TGridPartAccessible::TGridPartAccessible(TCellGrid *grid, Part part, int ACol)
+    : TAccessibleLeaf(grid)
+    , m_part(part)
+    , m_col(ACol)
 {
 }
 
 TGridPartAccessible *TGridPartAccessible::header(TCellGrid *grid, int ACol)
 {
-    return new TGridPartAccessible(grid, ACol);
+    return new TGridPartAccessible(grid, Part::Header, ACol);
 }
 
 TGridPartAccessible *TGridPartAccessible::footer(TCellGrid *grid)
 {
-    return new TGridPartAccessible(grid, -1);
+    return new TGridPartAccessible(grid, Part::Footer, 0);
+}
+
+TCellGrid *TGridPartAccessible::grid() const
+{
+    return static_cast<TCellGrid *>(owner());
 }
 
 bool TGridPartAccessible::isValid() const
 {
-    return m_grid && m_headerColumn < m_grid->Columns.Count();
-}
-
-QObject *TGridPartAccessible::object() const
-{
-    return nullptr;
-}
-
-QAccessibleInterface *TGridPartAccessible::childAt(int, int) const
-{
-    return nullptr;
-}
-
-QAccessibleInterface *TGridPartAccessible::parent() const
-{
-    return m_grid ? QAccessible::queryAccessibleInterface(m_grid.data()) : nullptr;
-}
-
-QAccessibleInterface *TGridPartAccessible::child(int) const
-{
-    return nullptr;
-}
-
-int TGridPartAccessible::childCount() const
-{
-    return 0;
-}
-
-int TGridPartAccessible::indexOfChild(const QAccessibleInterface *) const
-{
-    return -1;
+    return grid() && (m_part == Part::Footer || m_col < grid()->Columns.Count());
 }
 
 QString TGridPartAccessible::text(QAccessible::Text type) const
 {
     if (!isValid())
         return {};
-    if (m_headerColumn < 0)
+    if (m_part == Part::Footer)
         return type == QAccessible::Name ? footerText() : QString();
-    const TColumnHeader &header = m_grid->Columns[m_headerColumn]->Header();
+    const TColumnHeader &header = grid()->Columns[m_col]->Header();
     if (type == QAccessible::Name)
         return header.Caption();
     return type == QAccessible::Description ? header.Hint() : QString();
 }
 
-void TGridPartAccessible::setText(QAccessible::Text, const QString &) {}
-
 QString TGridPartAccessible::footerText() const
 {
     QStringList parts;
-    for (int shown = 0; shown < m_grid->Columns.VisibleCount(); ++shown) {
-        const TCustomGridColumn *column = m_grid->Columns.VisibleItem(shown);
+    for (int shown = 0; shown < grid()->Columns.VisibleCount(); ++shown) {
+        const TCustomGridColumn *column = grid()->Columns.VisibleItem(shown);
         const QString text = column->Footer().DisplayText().trimmed();
         if (!text.isEmpty())
             parts << column->Header().Caption().trimmed() + u' ' + text;
@@ -83,20 +57,20 @@ QRect TGridPartAccessible::rect() const
 {
     if (!isValid())
         return {};
-    const GridGeometry geometry = m_grid->gridGeometry();
+    const GridGeometry geometry = grid()->gridGeometry();
     QRect part;
-    if (m_headerColumn >= 0) {
-        part = geometry.headerRect(m_headerColumn);
+    if (m_part == Part::Header) {
+        part = geometry.headerRect(m_col);
     } else {
-        for (int shown = 0; shown < m_grid->Columns.VisibleCount(); ++shown)
-            part |= geometry.footerRect(m_grid->Columns.VisibleItem(shown)->Index());
+        for (int shown = 0; shown < grid()->Columns.VisibleCount(); ++shown)
+            part |= geometry.footerRect(grid()->Columns.VisibleItem(shown)->Index());
     }
-    return QRect(m_grid->viewport()->mapToGlobal(part.topLeft()), part.size());
+    return QRect(grid()->viewport()->mapToGlobal(part.topLeft()), part.size());
 }
 
 QAccessible::Role TGridPartAccessible::role() const
 {
-    return m_headerColumn >= 0 ? QAccessible::ColumnHeader : QAccessible::Footer;
+    return m_part == Part::Header ? QAccessible::ColumnHeader : QAccessible::Footer;
 }
 
 QAccessible::State TGridPartAccessible::state() const

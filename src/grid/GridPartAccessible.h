@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QAccessibleInterface>
-#include <QPointer>
+#include "grid/AccessibleLeaf.h"
 
 class TCellGrid;
 
@@ -9,29 +8,25 @@ class TCellGrid;
 // grid for assistive technology. The footer row reads as the visible
 // columns' footer texts, each after its column's caption:
 // "Hex Value 0000A003, Name (Mask) 40963".
-class TGridPartAccessible : public QAccessibleInterface
+class TGridPartAccessible : public TAccessibleLeaf
 {
 public:
     static TGridPartAccessible *header(TCellGrid *grid, int ACol);
     static TGridPartAccessible *footer(TCellGrid *grid);
 
     bool isValid() const override;
-    QObject *object() const override;
-    QAccessibleInterface *childAt(int x, int y) const override;
-    QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface *child) const override;
     QString text(QAccessible::Text type) const override;
-    void setText(QAccessible::Text type, const QString &text) override;
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
 
 private:
-    TGridPartAccessible(TCellGrid *grid, int headerColumn);
+    enum class Part { Header, Footer };
+
+    TGridPartAccessible(TCellGrid *grid, Part part, int ACol);
+    TCellGrid *grid() const;
     QString footerText() const;
 
-    QPointer<TCellGrid> m_grid;
-    int m_headerColumn; // ACol of a header cell; -1 for the footer row
+    Part m_part;
+    int m_col; // the header's column; unused for the footer
 };

@@ -30,14 +30,21 @@ QColor drawnOver(const QColor &color, const QColor &background)
     return blended(opaque, color, color.alphaF());
 }
 
+// What a background shows on a window that lets it through: white.
+QColor onWhite(const QColor &background)
+{
+    return drawnOver(background, Qt::white);
+}
+
 } // namespace
 
 namespace ReadableColors {
 
 double contrastRatio(const QColor &text, const QColor &background)
 {
-    const double first = luminance(drawnOver(text, background));
-    const double second = luminance(drawnOver(background, Qt::white));
+    const QColor base = onWhite(background);
+    const double first = luminance(drawnOver(text, base));
+    const double second = luminance(base);
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
@@ -53,7 +60,7 @@ QColor readableText(const QColor &text, const QColor &background)
     if (contrastRatio(text, background) >= MinimumTextContrast)
         return text;
     const QColor target = strongestOn(background);
-    const QColor start = drawnOver(text, background);
+    const QColor start = drawnOver(text, onWhite(background));
     for (int step = 1; step < blendSteps; ++step) {
         const QColor candidate = blended(start, target, double(step) / blendSteps);
         if (contrastRatio(candidate, background) >= MinimumTextContrast)

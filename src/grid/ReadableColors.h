@@ -10,7 +10,8 @@ namespace ReadableColors {
 
 constexpr double MinimumTextContrast = 4.5;
 
-// A colour with transparency counts as drawn over the other colour.
+// A see-through background counts as drawn over white, and see-through
+// text as drawn over that.
 double contrastRatio(const QColor &text, const QColor &background);
 
 // Black or white, whichever stands out more on `background`: at least

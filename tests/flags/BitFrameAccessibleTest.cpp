@@ -16,11 +16,6 @@ QAccessibleInterface *accessible(QObject *object)
     return QAccessible::queryAccessibleInterface(object);
 }
 
-void doToggle(QAccessibleInterface *target)
-{
-    target->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-}
-
 // The table and the binary strip read as they show, and a bit of the strip
 // ticked by a screen reader is ticked in the table and the word.
 TEST_F(BitFrameTest, ABitIsReadAndTickedAsAScreenReaderSeesIt)
@@ -43,7 +38,7 @@ TEST_F(BitFrameTest, ABitIsReadAndTickedAsAScreenReaderSeesIt)
         checks += strip->child(index)->state().checked ? u'1' : u'0';
     EXPECT_EQ(checks, u"00000000000000001010000000000001");
     EXPECT_EQ(strip->child(31)->text(QAccessible::Name), u"Bit 0");
-    doToggle(strip->child(31));
+    doToggleAction(strip->child(31));
     EXPECT_FALSE(table->cellAt(31, 0)->state().checked);
     EXPECT_EQ(frame.FlagHexA(), u"$0000A000");
 }

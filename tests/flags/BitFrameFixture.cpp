@@ -55,6 +55,11 @@ void BitFrameTest::toggle(int row)
     frame.GridBits->ToggleCheckBox(0, row);
 }
 
+void BitFrameTest::doToggleAction(QAccessibleInterface *target)
+{
+    target->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+}
+
 void BitFrameTest::setName(int row, const QString &name, const QString &usedFor)
 {
     frame.GridBits->SetCells(2, row, name);
@@ -136,6 +141,11 @@ void BitFrameTest::chooseFieldValue(int row, const QString &value)
     frame.GridBits->setFocus();
     frame.GridBits->SetSelectedCell(0, row);
     QTest::keyClick(frame.GridBits, Qt::Key_Space);
+    pickFieldValue(value);
+}
+
+void BitFrameTest::pickFieldValue(const QString &value)
+{
     auto *menu = frame.findChild<QMenu *>(QStringLiteral("PopupFieldValue"));
     ASSERT_NE(menu, nullptr);
     for (QAction *action : menu->actions()) {

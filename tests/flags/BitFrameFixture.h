@@ -6,6 +6,7 @@
 #include "support/QStringPrinting.h"
 #include "support/TestFiles.h"
 
+#include <QAccessibleInterface>
 #include <QByteArray>
 #include <QList>
 #include <gtest/gtest.h>
@@ -24,6 +25,8 @@ protected:
     QString footer(int column) const;
     // As the user does it: through the grid's toggle, OnChange included.
     void toggle(int row);
+    // As a screen reader does it: the accessible toggle action.
+    static void doToggleAction(QAccessibleInterface *target);
     void setName(int row, const QString &name, const QString &usedFor = {});
     // Typed into the cell's in-place editor and stored with Enter.
     void typeInPlace(int col, int row, const QString &text);
@@ -39,6 +42,8 @@ protected:
     void makeField(int row, TFieldRun run, const QString &name, const QList<TFieldValueTexts> &values);
     // Space on the field row, and the value chosen from the menu it opens.
     void chooseFieldValue(int row, const QString &value);
+    // The value chosen from the open menu of a field's values.
+    void pickFieldValue(const QString &value);
     // A frame opened from the line FLAGS=$0000A001,bf;Read and write under
     // [ACCESS] of myapp_v2.ini.
     void openAsFromIniLine();

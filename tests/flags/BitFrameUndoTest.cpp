@@ -16,11 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void doToggleAction(QAccessibleInterface *target)
-{
-    target->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-}
-
 struct UndoCase
 {
     const char *name;

@@ -1,5 +1,6 @@
 #include "ViewTestSupport.h"
 
+#include "grid/CellGridAccessible.h"
 #include "grid/InplaceEdit.h"
 #include "support/QStringPrinting.h"
 
@@ -39,10 +40,16 @@ TEST_F(AccessibleGrid, ChildrenAreTheHeaderTheCellsRowByRowAndTheFooter)
     EXPECT_EQ(cell(3, 2)->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name), u"Name");
     EXPECT_EQ(table->child(36), table->tableInterface()->summary());
 
+    QAccessibleInterface *hex = cell(3, 1);
     shown.ColHex->SetVisible(false);
+    EXPECT_EQ(table->indexOfChild(hex), -1) << "a hidden column's cell";
+    ShownGrid other;
+    EXPECT_EQ(table->indexOfChild(QAccessible::queryAccessibleInterface(&other.grid)->tableInterface()->cellAt(0, 0)),
+              -1) << "another table's cell";
     EXPECT_EQ(table->tableInterface()->columnCount(), 3);
     EXPECT_EQ(table->tableInterface()->columnDescription(1), u"Name");
     EXPECT_EQ(cell(3, 1)->text(QAccessible::Name), u"bfWrite");
+    EXPECT_EQ(dynamic_cast<TCellGridAccessible *>(table)->headerInterface(1), nullptr) << "a hidden column's header";
 }
 
 // The toggle raises what Space raises, and a read-only grid refuses both.

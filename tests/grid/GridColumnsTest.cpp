@@ -188,19 +188,24 @@ TEST(GridColumns, AColumnStoredIntoTwoSlotsLosesNoOtherColumn)
     EXPECT_EQ(table.ColMask->Position(), 0);
 }
 
+// The grid hears of a new text only when a caption reads differently.
 TEST(GridColumns, CaptionsRepaintTheColumnAndHintsOnlyStore)
 {
     struct InvalidatingGrid : TCustomCellGrid
     {
         QList<int> columns;
+        QStringList texts;
         void InvalidateColumn(int ACol) override { columns << ACol; }
+        void PartTextChanged(const TColumnPart &Part) override { texts << Part.Caption(); }
     } grid;
     auto *column = grid.Columns.Add<TTextColumn>();
     grid.Columns.Add<TTextColumn>()->Header().SetHint(u"ignored"_s);
     column->Header().SetCaption(u"Key Nmae"_s);
     column->Footer().SetCaption(u"00000000"_s);
+    column->Footer().SetCaption(u"00000000"_s);
     column->Header().SetHint(u"Hint"_s);
-    EXPECT_EQ(grid.columns, QList<int>({0, 0}));
+    EXPECT_EQ(grid.columns, QList<int>({0, 0, 0}));
+    EXPECT_EQ(grid.texts, QStringList({u"Key Nmae"_s, u"00000000"_s}));
     EXPECT_EQ(column->Header().Caption(), u"Key Nmae"_s);
     EXPECT_EQ(column->Header().Hint(), u"Hint"_s);
 }

@@ -12,6 +12,19 @@ namespace {
 // Set in the copy that runs on the virtual X server.
 constexpr auto OnXvfb = "TARVEX_TEST_ON_XVFB";
 
+// What dbus-run-session said when it could not run a bus; null when it could.
+QString sessionBusFailure(const QString &dbusRunSession)
+{
+    QProcess session;
+    session.setProcessChannelMode(QProcess::MergedChannels);
+    session.start(dbusRunSession, {u"--"_s, QStandardPaths::findExecutable(u"true"_s)});
+    if (!session.waitForFinished(30'000))
+        return u"it did not finish"_s;
+    if (session.exitStatus() == QProcess::NormalExit && session.exitCode() == 0)
+        return {};
+    return QString::fromLocal8Bit(session.readAll());
+}
+
 } // namespace
 
 bool OnVirtualDisplay()
@@ -26,6 +39,11 @@ void RunCurrentTestOnVirtualDisplay(const QProcessEnvironment &environment, bool
         command = QStringList{QStandardPaths::findExecutable(u"dbus-run-session"_s), u"--"_s} + command;
     if (command.contains(QString()))
         GTEST_SKIP() << "xvfb-run or dbus-run-session is not installed";
+    if (ownSessionBus) {
+        const QString failure = sessionBusFailure(command.front());
+        if (!failure.isNull())
+            GTEST_SKIP() << "no session bus could be started: " << failure.toStdString();
+    }
     const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
     command << QCoreApplication::applicationFilePath()
             << u"--gtest_filter=%1.%2"_s.arg(QString::fromLatin1(test->test_suite_name()),

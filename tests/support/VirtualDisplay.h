@@ -4,7 +4,7 @@
 
 // A test of what only a real X server shows runs itself again in a copy of
 // the test program on a virtual X server (xvfb-run, xcb platform); it is
-// skipped only where the tools are missing or no X server can start.
+// skipped only where the tools are missing or no X server or bus can start.
 
 // Whether this process is that copy.
 bool OnVirtualDisplay();
