@@ -13,11 +13,8 @@
 #include "documents/TextAreaView.h"
 #include "platform/CommandGuard.h"
 #include "platform/Desktop.h"
-#include "platform/FileIo.h"
 #include "platform/PrintJob.h"
 
-#include <QCloseEvent>
-#include <QFileInfo>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLocale>
@@ -29,26 +26,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
-
-namespace {
-
-FileDialogRequest SaveFileDialog()
-{
-    FileDialogRequest request;
-    request.filter = QStringLiteral("Init file (*.ini)|*.ini|Plain text files (*.txt)|*.txt|All files|*.*");
-    request.filterIndex = 1;
-    request.defaultExtension = QStringLiteral(".ini");
-    request.refuseReadOnly = true;
-    return request;
-}
-
-// Lines separated by CR LF, none added after the last line.
-QString withCrLf(QString text)
-{
-    return text.replace(u'\n', QStringLiteral("\r\n"));
-}
-
-} // namespace
 
 TMDIChild::TMDIChild(const QString &name, QWidget *parent)
     : QWidget(parent)
@@ -221,72 +198,6 @@ void TMDIChild::openFlagWordOnLine(int line)
     editor->OpenFlagWord(windowTitle(), *flagWord);
 }
 
-void TMDIChild::closeEvent(QCloseEvent *event)
-{
-    bool closing = false;
-    bool failed = true;
-    runCommand(this, [this, &closing, &failed] {
-        closing = FormClose();
-        failed = false;
-    });
-    if (failed)
-        closing = closeWithoutWriting();
-    event->setAccepted(closing);
-    // The bit editors end with the document, silently, before any event
-    // could let one of them write into the INI file released by FormClose.
-    if (closing)
-        qDeleteAll(findChildren<TMDIChildBit *>(Qt::FindDirectChildrenOnly));
-}
-
-// true when the window may close. Only changes are written: an opened and
-// closed file keeps every byte.
-bool TMDIChild::FormClose()
-{
-    if (!m_iniFile)
-        return closeKeepingTypedText();
-    if (HasUnsavedChanges()) {
-        if (!mayOverwriteFile())
-            return false;
-        writeIniFile();
-    }
-    m_iniFile.reset();
-    return true;
-}
-
-// Text typed into a document without INI file is written only as Save As
-// writes it; closing asks first instead of dropping it.
-bool TMDIChild::closeKeepingTypedText()
-{
-    if (!HasTypedText())
-        return true;
-    switch (desktop().message(this, SaveChangesQuestion(windowTitle()))) {
-    case MessageButton::Yes:
-        return m_unnamed ? saveAs() : writeTextTo(windowTitle());
-    case MessageButton::No:
-        return true;
-    case MessageButton::Ok:
-    case MessageButton::Cancel:
-        break;
-    }
-    return false;
-}
-
-// After the report that the file could not be written: a file that stays
-// unwritable would otherwise keep the window open for good.
-bool TMDIChild::closeWithoutWriting()
-{
-    if (!m_iniFile)
-        return false;
-    const MessageRequest question{
-        MessageKind::Confirmation,
-        QStringLiteral("Die Datei %1 kann nicht geschrieben werden. Fenster trotzdem schließen? Der Text wird nicht "
-                       "gespeichert.")
-            .arg(m_iniFile->fileName()),
-        {MessageButton::Yes, MessageButton::No},
-        {}};
-    return desktop().message(this, question) == MessageButton::Yes;
-}
-
 void TMDIChild::Close1Click()
 {
     // As the close box: the frame around the document closes and asks us.
@@ -294,54 +205,6 @@ void TMDIChild::Close1Click()
         frame->close();
     else
         close();
-}
-
-void TMDIChild::Save1Click()
-{
-    if (!m_iniFile) {
-        inform(QStringLiteral("No Init file exsist! Crate by Save as, please!"));
-        return;
-    }
-    if (!mayOverwriteFile())
-        return;
-    writeIniFile();
-    SendReEnabled(this);
-}
-
-void TMDIChild::Saveas1Click()
-{
-    saveAs();
-}
-
-// true when the text was written.
-bool TMDIChild::saveAs()
-{
-    const std::optional<QString> chosen = desktop().saveFileName(this, SaveFileDialog());
-    if (!chosen) {
-        inform(QStringLiteral("No file will be created!"));
-        return false;
-    }
-    return writeTextTo(*chosen);
-}
-
-// The text as shown, to `name`, which becomes the title; asks before an
-// existing file is replaced. true when the text was written.
-bool TMDIChild::writeTextTo(const QString &name)
-{
-    if (QFileInfo::exists(name)) {
-        const MessageRequest question{MessageKind::Confirmation, QStringLiteral("File exists! Overwrite?"),
-                                      {MessageButton::Yes, MessageButton::No}, {}};
-        if (desktop().message(this, question) != MessageButton::Yes)
-            return false;
-    }
-    TextEncoding encoding = documentEncoding();
-    writeFileAtomically(name, encodeText(withCrLf(TextAreaText(MemoIni)), encoding));
-    setWindowTitle(name);
-    m_unnamed = false;
-    // Without INI file the text is now on disk; with one, Close still writes the INI file.
-    if (!m_iniFile)
-        MemoIni->document()->setModified(false);
-    return true;
 }
 
 void TMDIChild::Print1Click()
@@ -424,10 +287,4 @@ void TMDIChild::UM_ReEnabled_Do()
 void TMDIChild::inform(const QString &text)
 {
     desktop().message(this, {MessageKind::Information, text, {MessageButton::Ok}, {}});
-}
-
-// Save As writes in the encoding the document was read in; a new document is UTF-8.
-TextEncoding TMDIChild::documentEncoding() const
-{
-    return m_iniFile ? m_iniFile->encoding() : TextEncoding{};
 }
