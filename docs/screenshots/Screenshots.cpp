@@ -93,6 +93,20 @@ bool mainWindow(const QString &folder)
     return save(picture, QDir(folder).filePath(QStringLiteral("main-window.png")));
 }
 
+// The frame with its pair's title, focused and as wide as the bit editor
+// window opens, so the whole table shows.
+bool saveAsOpened(TBitFrame &frame, const QString &file)
+{
+    frame.GB_BitFrame->setTitle(QStringLiteral("/home/user/data/MyappAccessFlags.bfx"));
+    frame.resize(565, 719);
+    frame.show();
+    frame.GridBits->setFocus();
+    QApplication::processEvents();
+    frame.resize(frame.width() + frame.GridBits->horizontalScrollBar()->maximum(), frame.height());
+    QApplication::processEvents();
+    return save(frame.grab(), file);
+}
+
 // The flag editor with a flag word opened: names and descriptions, some
 // bits ticked, the rows shaded in groups of four, the word in the footers.
 bool bitFrame(const QString &folder)
@@ -114,17 +128,8 @@ bool bitFrame(const QString &folder)
         frame.GridBits->SetCells(3, 31 - n.bit, QString::fromUtf16(n.usedFor));
     }
     frame.SetFlagHexA(QStringLiteral("$0000A003"));
-    frame.GB_BitFrame->setTitle(QStringLiteral("/home/user/data/MyappAccessFlags.bfx"));
     frame.GridBits->SetSelectedCell(2, 30);
-
-    frame.resize(565, 719);
-    frame.show();
-    frame.GridBits->setFocus();
-    QApplication::processEvents();
-    // As wide as the bit editor window opens: the whole table shows.
-    frame.resize(frame.width() + frame.GridBits->horizontalScrollBar()->maximum(), frame.height());
-    QApplication::processEvents();
-    return save(frame.grab(), QDir(folder).filePath(QStringLiteral("bit-frame.png")));
+    return saveAsOpened(frame, QDir(folder).filePath(QStringLiteral("bit-frame.png")));
 }
 
 // The flag editor with a log level in bits 4 and 5: one row that shows its
@@ -145,15 +150,8 @@ bool bitField(const QString &folder)
                      {2, QStringLiteral("Warnings"), QStringLiteral("Warnings and errors")},
                      {3, QStringLiteral("All"), QStringLiteral("Everything")}});
     frame.SetFlagHexA(QStringLiteral("$00002022"));
-    frame.GB_BitFrame->setTitle(QStringLiteral("/home/user/data/MyappAccessFlags.bfx"));
     frame.GridBits->SetSelectedCell(0, 26);
-    frame.resize(565, 719);
-    frame.show();
-    frame.GridBits->setFocus();
-    QApplication::processEvents();
-    frame.resize(frame.width() + frame.GridBits->horizontalScrollBar()->maximum(), frame.height());
-    QApplication::processEvents();
-    return save(frame.grab(), QDir(folder).filePath(QStringLiteral("bit-field.png")));
+    return saveAsOpened(frame, QDir(folder).filePath(QStringLiteral("bit-field.png")));
 }
 
 } // namespace
