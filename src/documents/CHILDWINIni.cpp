@@ -189,7 +189,7 @@ void TMDIChild::openFlagWordOnLine(int line)
     // file holds them, so the bit editor writes to the line it came from.
     const std::optional<TFlagWordLocation> flagWord =
         m_iniFile && m_iniFile->keepsLayout()
-            ? FindFlagWord([this](int number) { return NormalizedLine(TextAreaLine(MemoIni, number)); }, line)
+            ? FindFlagWord([this](int number) { return LineAsLoaded(TextAreaLine(MemoIni, number)); }, line)
             : FlagWordOnLine(MemoIni, line);
     if (!flagWord)
         return;

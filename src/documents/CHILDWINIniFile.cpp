@@ -117,7 +117,14 @@ bool TMDIChild::switchLayout(bool keep)
         return false;
     }
     m_iniFile->setKeepLayout(keep);
-    m_iniFile->loadFromFile();
+    try {
+        m_iniFile->loadFromFile();
+    } catch (...) {
+        // Nothing was read: the document stays as it was shown.
+        m_iniFile->setKeepLayout(!keep);
+        m_menus.MI_KeepLayout->setChecked(!keep);
+        throw;
+    }
     showFile();
     return true;
 }
@@ -251,7 +258,10 @@ bool TMDIChild::writeTextTo(const QString &name)
             return false;
     }
     TextEncoding encoding = documentEncoding();
-    writeFileAtomically(name, encodeText(withCrLf(TextAreaText(MemoIni)), encoding));
+    const QByteArray bytes = encodeText(withCrLf(TextAreaText(MemoIni)), encoding);
+    writeFileAtomically(name, bytes);
+    if (m_iniFile && QFileInfo(name).absoluteFilePath() == m_iniFile->fileName())
+        m_iniFile->noteFileWritten(bytes);
     setWindowTitle(name);
     m_unnamed = false;
     // Without INI file the text is now on disk; with one, Close still writes the INI file.

@@ -18,6 +18,15 @@ QFileSystemWatcher &sharedWatcher()
     return *watcher;
 }
 
+// A link's target, whose folder sees the replacements that writing through
+// the link makes.
+QString watchedPath(const QString &path)
+{
+    const QFileInfo file(path);
+    const QString target = file.canonicalFilePath();
+    return target.isEmpty() ? file.absoluteFilePath() : target;
+}
+
 QList<const TFileWatch *> &liveWatches()
 {
     static QList<const TFileWatch *> watches;
@@ -28,7 +37,7 @@ QList<const TFileWatch *> &liveWatches()
 
 TFileWatch::TFileWatch(const QString &path, std::function<void()> onChange, QObject *parent)
     : QObject(parent)
-    , m_path(QFileInfo(path).absoluteFilePath())
+    , m_path(watchedPath(path))
     , m_folder(QFileInfo(m_path).absolutePath())
     , m_onChange(std::move(onChange))
 {

@@ -151,6 +151,7 @@ TIniModel::TIniModel(const QString &fileName)
 
 void TIniModel::loadFromFile()
 {
+    const QDateTime readFrom = TFileStamp::ModifiedTime(m_fileName);
     const QByteArray bytes = readWholeFile(m_fileName);
     DecodedText decoded = decodeText(bytes);
     m_layout.reset(); // the file's own line end, not the one read before
@@ -161,7 +162,7 @@ void TIniModel::loadFromFile()
         loadText(std::move(decoded.text));
         m_readInNormalForm = sameButForLineEnds(fileText, rebuiltText(u"\n"));
     }
-    m_stamp = TFileStamp(m_fileName, bytes);
+    m_stamp = TFileStamp(m_fileName, bytes, readFrom);
     m_encoding = decoded.encoding;
     m_modified = false;
 }
@@ -226,6 +227,12 @@ QString NormalizedLine(QStringView line)
     return TrimBlanksView(trimmed.first(equals)) + u'=' + TrimBlanksView(trimmed.sliced(equals + 1));
 }
 
+QString LineAsLoaded(QStringView line)
+{
+    const QStringView trimmed = TrimBlanksView(line);
+    return roleOf(trimmed, true) == LineRole::Dropped ? QString() : NormalizedLine(trimmed);
+}
+
 QList<int> RebuiltLineSources(QStringView text)
 {
     QList<int> sources;
@@ -276,9 +283,14 @@ void TIniModel::writeFile()
     TextEncoding encoding = m_encoding;
     const QByteArray bytes = encodeText(m_layout ? m_layout->text() : rebuiltText(u"\r\n"), encoding);
     writeFileAtomically(m_fileName, bytes);
-    m_stamp = TFileStamp(m_fileName, bytes);
+    m_stamp = TFileStamp(m_fileName, bytes, TFileStamp::ModifiedTime(m_fileName));
     m_encoding = encoding; // text the old encoding could not hold is now UTF-8 on disk
     m_modified = false;
+}
+
+void TIniModel::noteFileWritten(const QByteArray &bytes)
+{
+    m_stamp = TFileStamp(m_fileName, bytes, TFileStamp::ModifiedTime(m_fileName));
 }
 
 void TIniModel::write(const QString &section, const QString &key, const QString &value)

@@ -43,6 +43,9 @@ QList<int> RebuiltLineSources(QStringView text);
 // A line as the model keeps it: trimmed, a section header's name trimmed
 // inside its brackets, blanks around an entry's first "=" dropped.
 QString NormalizedLine(QStringView line);
+// A shown line as loading reads it: a comment as an empty line, which is
+// no flag line, any other line normalized.
+QString LineAsLoaded(QStringView line);
 
 // The in-memory INI file of a document: ordered sections of entry lines,
 // bound to one file. Comments, blank lines and text before the first
@@ -73,6 +76,9 @@ public:
     bool isModified() const { return m_modified; }
     // Whether another program changed the file since it was read or last written.
     bool changedOnDisk() const { return m_stamp.changedOnDisk(); }
+    // Another writer of this model's file (Save As onto it): what it wrote
+    // is no other program's change.
+    void noteFileWritten(const QByteArray &bytes);
 
     // Reads the bound file; raises FileOpenError with the path and the reason.
     void loadFromFile();

@@ -11,19 +11,19 @@ QByteArray hashOf(const QByteArray &bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
 }
 
-QDateTime modifiedTime(const QString &path)
-{
-    return QFileInfo(path).fileTime(QFileDevice::FileModificationTime);
-}
-
 } // namespace
 
-TFileStamp::TFileStamp(const QString &path, const QByteArray &bytes)
+TFileStamp::TFileStamp(const QString &path, const QByteArray &bytes, const QDateTime &modified)
     : m_path(path)
     , m_size(bytes.size())
-    , m_modified(modifiedTime(path))
+    , m_modified(modified)
     , m_hash(hashOf(bytes))
 {
+}
+
+QDateTime TFileStamp::ModifiedTime(const QString &path)
+{
+    return QFileInfo(path).fileTime(QFileDevice::FileModificationTime);
 }
 
 bool TFileStamp::changedOnDisk() const
@@ -33,11 +33,14 @@ bool TFileStamp::changedOnDisk() const
     const QFileInfo now(m_path);
     if (!now.isFile() || now.size() != m_size)
         return true;
-    if (now.fileTime(QFileDevice::FileModificationTime) == m_modified)
+    const QDateTime modified = now.fileTime(QFileDevice::FileModificationTime);
+    if (modified == m_modified)
         return false;
-    // A new time may come with the same bytes (a file touched, or written back as it was).
+    // A new time may come with the same bytes (a file touched, or written
+    // back as it was); then the next look need not read them again.
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || hashOf(file.readAll()) != m_hash)
         return true;
-    return hashOf(file.readAll()) != m_hash;
+    m_modified = modified;
+    return false;
 }

@@ -10,8 +10,11 @@ class TFileStamp
 {
 public:
     TFileStamp() = default; // for no file yet
-    // `bytes` are what was just read from or written to `path`.
-    TFileStamp(const QString &path, const QByteArray &bytes);
+    // `bytes` are what was just read from or written to `path`; `modified`
+    // is the file's time before it was read (a write during the read then
+    // shows as a later time), or after it was written.
+    TFileStamp(const QString &path, const QByteArray &bytes, const QDateTime &modified);
+    static QDateTime ModifiedTime(const QString &path);
 
     // Whether the file now holds other bytes, or is gone. The hash is
     // computed only when the size is the same and the time is not.
@@ -20,6 +23,6 @@ public:
 private:
     QString m_path;
     qint64 m_size = -1;
-    QDateTime m_modified;
+    mutable QDateTime m_modified; // moves on when a new time comes with the same bytes
     QByteArray m_hash;
 };

@@ -18,7 +18,7 @@ inline const QByteArray exampleFile = "; settings of myapp\r\n"
                                       "[ACCESS]\r\n"
                                       "\r\n"
                                       "FLAGS = $0000A001,bf;Read and write\r\n"
-                                      "; old = $0\r\n"
+                                      "; old = $00000001,bf;Read\r\n"
                                       "[Paths]\r\n"
                                       "  Home  =  C:\\data  \r\n";
 inline const char *const exampleShown = "[ACCESS]\nFLAGS=$0000A001,bf;Read and write\n\n[Paths]\nHome=C:\\data\n\n";

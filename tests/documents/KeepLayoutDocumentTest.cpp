@@ -36,6 +36,7 @@ TEST_F(KeepingTheLayoutInTheDocument, BarAndItemShowTheFilesOwnTextWhereSaveInit
     EXPECT_FALSE(bar()->isVisibleTo(host.document()));
     EXPECT_TRUE(item()->isChecked());
     EXPECT_FALSE(KeepLayoutChosen()) << "the bar chooses for this document only";
+    EXPECT_EQ(doubleClickLine(5), nullptr) << "a comment is no flag line";
     TMDIChildBit *editor = doubleClickLine(4); // FLAGS = $0000A001,bf;Read and write
     ASSERT_NE(editor, nullptr);
     editor->TBitFrame1->SetFlagHexA(u"$0000A003"_s);
