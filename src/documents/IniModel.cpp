@@ -283,7 +283,7 @@ void TIniModel::writeFile()
     TextEncoding encoding = m_encoding;
     const QByteArray bytes = encodeText(m_layout ? m_layout->text() : rebuiltText(u"\r\n"), encoding);
     writeFileAtomically(m_fileName, bytes);
-    m_stamp = TFileStamp(m_fileName, bytes, TFileStamp::ModifiedTime(m_fileName));
+    noteFileWritten(bytes);
     m_encoding = encoding; // text the old encoding could not hold is now UTF-8 on disk
     m_modified = false;
 }

@@ -76,8 +76,8 @@ public:
     bool isModified() const { return m_modified; }
     // Whether another program changed the file since it was read or last written.
     bool changedOnDisk() const { return m_stamp.changedOnDisk(); }
-    // Another writer of this model's file (Save As onto it): what it wrote
-    // is no other program's change.
+    // `bytes` were just written to this model's file, by writeFile or by
+    // Save As onto it: no other program's change.
     void noteFileWritten(const QByteArray &bytes);
 
     // Reads the bound file; raises FileOpenError with the path and the reason.

@@ -71,7 +71,7 @@ void TBitFrame::BinaryWordClick(int bit)
     for (int row = 0; row < GridBits->RowCount(); ++row) {
         // A field's bit changes the field's value by that bit.
         if (const std::optional<TFieldRun> run = FieldRunOfRow(row); run && (FieldMask(*run) & single)) {
-            GridBits->SetSelectedCell(ColBit->Index(), row);
+            GridBits->SetSelectedCell(tick, row);
             SetFieldValue(row, FieldValueOf(m_hexValue ^ single, *run));
             return;
         }
